@@ -1,0 +1,46 @@
+#include "app/RealServices.h"
+
+#include "platform/CursorDisplay.h"
+#include "platform/JapaneseFont.h"
+#include "platform/Notifier.h"
+#include "platform/PictureLoader.h"
+#include "platform/RandomSource.h"
+#include "platform/WindowSystem.h"
+#include "resources/ProgramIcon.h"
+#include "settings/SettingsFile.h"
+
+#include <QApplication>
+
+struct RealServices::Parts {
+    explicit Parts(const QString &programFolder)
+        : settingsFile(programFolder)
+    {
+    }
+    CursorDisplay cursor;
+    WindowSystem windows;
+    QtNotifier notifier;
+    ClockRandom random;
+    PictureLoader pictures;
+    SettingsFile settingsFile;
+};
+
+RealServices::RealServices(const QString &programFolder)
+    : parts_(std::make_unique<Parts>(programFolder))
+{
+    services_.cursor = &parts_->cursor;
+    services_.windows = &parts_->windows;
+    services_.notifier = &parts_->notifier;
+    services_.random = &parts_->random;
+    services_.pictures = &parts_->pictures;
+    services_.settingsFile = &parts_->settingsFile;
+}
+
+RealServices::~RealServices() = default;
+
+void RealServices::setUpApplication(QApplication &app)
+{
+    JapaneseFont::install();
+    app.setFont(JapaneseFont::font());
+    app.setWindowIcon(ProgramIcon::icon());
+    app.setQuitOnLastWindowClosed(false);
+}

@@ -1,0 +1,77 @@
+#include "app/SaverStartup.h"
+
+#include "app/Module1.h"
+#include "app/Services.h"
+#include "app/StartupSwitch.h"
+#include "platform/CursorDisplay.h"
+#include "platform/Notifier.h"
+#include "platform/SingleInstance.h"
+#include "platform/WindowSystem.h"
+#include "settings/F_settei.h"
+#include "settings/SettingsFile.h"
+#include "slideshow/Form1.h"
+#include "slideshow/PictureBox.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+SaverStartup::SaverStartup(Module1 &module, Services &services, SingleInstance &instance,
+                           const QString &argumentText)
+    : module_(module)
+    , services_(services)
+    , instance_(instance)
+    , argumentText_(argumentText)
+{
+}
+
+int SaverStartup::run()
+{
+    Form1 form(Edition::ScreenSaver, module_, services_);
+    if (!Form_Load(form) || form.isUnloaded())
+        return 0;
+    QEventLoop loop;
+    QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
+    loop.exec();
+    return 0;
+}
+
+bool SaverStartup::Form_Load(Form1 &form)
+{
+    if (instance_.otherInstanceRunning())
+        return false;
+    services_.cursor->ShowCursor(false);
+
+    switch (StartupSwitch::Classify(argumentText_)) {
+    case StartupSwitch::Action::RunShow:
+        form.Show();
+        break;
+    case StartupSwitch::Action::Preview:
+        return false;
+    case StartupSwitch::Action::Configure: {
+        form.Timer1->stop();
+        F_settei dialog(Edition::ScreenSaver, module_, services_);
+        if (dialog.Form_Load())
+            dialog.ShowModal();
+        services_.cursor->ShowCursor(true);
+        return false;
+    }
+    case StartupSwitch::Action::Password:
+        services_.cursor->ShowCursor(true);
+        services_.notifier->MsgBox(passwordMessage(), 0);
+        services_.cursor->ShowCursor(false);
+        return false;
+    case StartupSwitch::Action::End:
+        form.Unload();
+        return false;
+    }
+
+    form.Picture1->DrawMode = 3;
+    services_.windows->SetWindowPos(&form);
+    // A file that cannot be read or created leaves the defaults in the record;
+    // the show runs with them, since no message can be seen behind it.
+    services_.settingsFile->LoadSettings(module_.settings);
+    if (form.isUnloaded())
+        return false;
+    form.PrepareShow();
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class Form1;
+class SingleInstance;
+struct Module1;
+struct Services;
+
+// The screen-saver edition: the slideshow window is the start-up window, and its
+// load handler dispatches on the host's switch.
+class SaverStartup {
+public:
+    SaverStartup(Module1 &module, Services &services, SingleInstance &instance, const QString &argumentText);
+
+    // Creates Form1, runs its load handler and, when the show runs, the event loop
+    // until the window is unloaded. Returns the exit status.
+    int run();
+
+    // The load handler. Returns true when the show is running and the program
+    // should go on; false when the program ends now.
+    bool Form_Load(Form1 &form);
+
+    static QString passwordMessage() { return QStringLiteral("パスワードには対応していません。"); }
+
+private:
+    Module1 &module_;
+    Services &services_;
+    SingleInstance &instance_;
+    QString argumentText_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+// Window-system calls that Qt does not offer in the form the program uses them.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE):
+    // keeps place and size, raises and activates. The stays-on-top hint itself is
+    // set when the window is created, since changing a flag on a shown widget hides it.
+    virtual void SetWindowPos(QWidget *window);
+
+    // Takes the keyboard for the window, so that a key reaches it even where no
+    // window manager gives it the focus. Retries briefly while another client holds it.
+    virtual void grabKeyboard(QWidget *window);
+    virtual void releaseKeyboard(QWidget *window);
+};

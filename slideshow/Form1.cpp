@@ -1,0 +1,222 @@
+#include "slideshow/Form1.h"
+
+#include "app/Module1.h"
+#include "app/Services.h"
+#include "platform/CursorDisplay.h"
+#include "platform/WindowSystem.h"
+#include "resources/ProgramIcon.h"
+#include "slideshow/MouseRule.h"
+#include "slideshow/PictureBox.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+constexpr float kTwips = PictureBox::kTwipsPerPixel;
+
+QRect primaryScreenGeometry()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 640, 480);
+}
+}
+
+Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , edition_(edition)
+    , module_(module)
+    , services_(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(ProgramIcon::icon());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(false);
+    setMouseTracking(true);
+    setCursor(Qt::BlankCursor);
+    // The window has the screen's size from its creation, so that a load handler
+    // that places the first picture before the window is shown sees the right extent.
+    setGeometry(primaryScreenGeometry());
+
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->SetBackColor(QColor(0, 0, 128));
+    Picture1->SetLeft(480);
+    Picture1->SetTop(0);
+    Picture1->SetSize(570, 210);
+    Picture1->setCursor(Qt::BlankCursor);
+    connect(Picture1, &PictureBox::keyDown, this, [this] { Picture1_KeyDown(); });
+    connect(Picture1, &PictureBox::mouseDown, this, [this] { Picture1_MouseDown(); });
+    // Movement over the picture counts like movement over the window: a photo
+    // that fills the screen would otherwise leave no place where moving ends the show.
+    connect(Picture1, &PictureBox::mouseMovedInParent, this, [this](QPointF pos) {
+        Form_MouseMove(static_cast<float>(pos.x() * kTwips), static_cast<float>(pos.y() * kTwips));
+    });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    if (services_.random && services_.pictures)
+        slideshow_ = std::make_unique<Slideshow>(module_.settings, module_.show, *services_.random,
+                                                 *services_.pictures, *this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::Show()
+{
+    if (unloaded_)
+        return;
+    setGeometry(primaryScreenGeometry());
+    showFullScreen();
+    Picture1->setFocus(Qt::OtherFocusReason);
+    if (services_.windows)
+        services_.windows->grabKeyboard(this);
+}
+
+bool Form1::PrepareShow()
+{
+    if (unloaded_ || !slideshow_)
+        return false;
+    return slideshow_->Prepare();
+}
+
+void Form1::Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Form_Unload();
+    Timer1->stop();
+    if (services_.windows)
+        services_.windows->releaseKeyboard(this);
+    hide();
+    Q_EMIT unloaded();
+}
+
+void Form1::Form_Unload()
+{
+    if (edition_ == Edition::Manual)
+        Timer1->stop();
+    if (services_.cursor)
+        services_.cursor->ShowCursor(true);
+}
+
+float Form1::FormWidth() const { return static_cast<float>(width()) * kTwips; }
+float Form1::FormHeight() const { return static_cast<float>(height()) * kTwips; }
+float Form1::PictureLeft() const { return Picture1->Left(); }
+float Form1::PictureTop() const { return Picture1->Top(); }
+void Form1::SetPictureLeft(float twips) { Picture1->SetLeft(twips); }
+void Form1::SetPictureTop(float twips) { Picture1->SetTop(twips); }
+float Form1::PictureWidth() const { return Picture1->Width(); }
+float Form1::PictureHeight() const { return Picture1->Height(); }
+void Form1::SetPicture(const QImage &picture) { Picture1->SetPicture(picture); }
+void Form1::SetPictureBackColor(const QColor &color) { Picture1->SetBackColor(color); }
+
+qreal Form1::DevicePixelRatio() const
+{
+    const QScreen *s = screen();
+    return s ? s->devicePixelRatio() : devicePixelRatioF();
+}
+
+void Form1::SetTimerInterval(int milliseconds)
+{
+    Timer1->setTimerType(milliseconds < 100 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    Timer1->setInterval(std::max(0, milliseconds));
+}
+
+int Form1::TimerInterval() const { return Timer1->interval(); }
+
+void Form1::SetTimerEnabled(bool enabled)
+{
+    if (unloaded_)
+        return;
+    if (enabled)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+bool Form1::ProcessPendingEvents()
+{
+    QCoreApplication::processEvents();
+    return !unloaded_;
+}
+
+float Form1::ScreenWidth() const
+{
+    const QScreen *s = screen();
+    return static_cast<float>((s ? s->geometry().width() : width())) * kTwips;
+}
+
+void Form1::Form_KeyDown() { Unload(); }
+void Form1::Form_MouseDown() { Unload(); }
+void Form1::Picture1_KeyDown() { Unload(); }
+void Form1::Picture1_MouseDown() { Unload(); }
+
+void Form1::Form_MouseMove(float x, float y)
+{
+    if (unloaded_)
+        return;
+    bool end = false;
+    if (edition_ == Edition::ScreenSaver)
+        end = MouseRule::SaverReport(module_.saverMouse, x, y);
+    else
+        end = MouseRule::ManualReport(module_.manualMouse, FormWidth(), ScreenWidth(), x, y);
+    if (end)
+        Unload();
+}
+
+void Form1::Timer1_Timer()
+{
+    if (unloaded_ || !slideshow_)
+        return;
+    slideshow_->Tick();
+}
+
+bool Form1::event(QEvent *e)
+{
+    // The window's own key handler runs only while no control holds the focus.
+    if (e->type() == QEvent::KeyPress) {
+        Form_KeyDown();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void Form1::mousePressEvent(QMouseEvent *)
+{
+    Form_MouseDown();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF p = event->position();
+    Form_MouseMove(static_cast<float>(p.x() * kTwips), static_cast<float>(p.y() * kTwips));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // A window manager's close, Alt+F4 and the like unload the window like input does.
+    Unload();
+    event->accept();
+}
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.fillRect(event->rect(), Qt::black);
+}

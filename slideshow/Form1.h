@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/Edition.h"
+#include "slideshow/ShowSurface.h"
+#include "slideshow/Slideshow.h"
+
+#include <QWidget>
+#include <memory>
+
+class PictureBox;
+class QTimer;
+struct Module1;
+struct Services;
+
+// The slideshow window: borderless, black, topmost, covering the primary screen,
+// with the picture box Picture1 and the timer Timer1. It holds the window state
+// and the input handlers; the show itself is Slideshow, driven through ShowSurface.
+class Form1 : public QWidget, public ShowSurface {
+    Q_OBJECT
+public:
+    Form1(Edition edition, Module1 &module, Services &services, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    PictureBox *Picture1 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    Edition edition() const { return edition_; }
+
+    // Makes the window visible over the whole screen and takes the keyboard.
+    void Show();
+
+    // Prepares the show and puts the first picture up (see Slideshow::Prepare).
+    bool PrepareShow();
+
+    // Unloads the window: runs Form_Unload exactly once, stops the timer, lets the
+    // keyboard go and hides the window (it is not deleted). Later calls do nothing.
+    void Unload();
+    bool isUnloaded() const { return unloaded_; }
+
+    // ShowSurface.
+    float FormWidth() const override;
+    float FormHeight() const override;
+    float PictureLeft() const override;
+    float PictureTop() const override;
+    void SetPictureLeft(float twips) override;
+    void SetPictureTop(float twips) override;
+    float PictureWidth() const override;
+    float PictureHeight() const override;
+    void SetPicture(const QImage &picture) override;
+    void SetPictureBackColor(const QColor &color) override;
+    qreal DevicePixelRatio() const override;
+    void SetTimerInterval(int milliseconds) override;
+    int TimerInterval() const override;
+    void SetTimerEnabled(bool enabled) override;
+    bool ProcessPendingEvents() override;
+
+    // Input handlers, in twips relative to the window.
+    void Form_KeyDown();
+    void Form_MouseDown();
+    void Form_MouseMove(float x, float y);
+    void Picture1_KeyDown();
+    void Picture1_MouseDown();
+    void Timer1_Timer();
+
+    // Screen width in twips, for the manual edition's movement rule.
+    float ScreenWidth() const;
+
+Q_SIGNALS:
+    void unloaded();
+
+protected:
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void Form_Unload();
+
+    Edition edition_;
+    Module1 &module_;
+    Services &services_;
+    std::unique_ptr<Slideshow> slideshow_;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,111 @@
+#include "slideshow/PictureBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+#include <limits>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+int PictureBox::toPixels(float twips)
+{
+    // Far-off positions (a picture carried away by a negative speed) must not
+    // overflow the conversion; anything that far is off screen anyway.
+    constexpr double kLimit = 1.0e8;
+    double px = std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel);
+    if (!std::isfinite(px))
+        px = 0;
+    px = std::clamp(px, -kLimit, kLimit);
+    return static_cast<int>(px);
+}
+
+void PictureBox::SetLeft(float twips)
+{
+    left_ = twips;
+    updateGeometryFromTwips();
+}
+
+void PictureBox::SetTop(float twips)
+{
+    top_ = twips;
+    updateGeometryFromTwips();
+}
+
+void PictureBox::SetSize(float widthTwips, float heightTwips)
+{
+    width_ = widthTwips;
+    height_ = heightTwips;
+    updateGeometryFromTwips();
+}
+
+void PictureBox::SetPicture(const QImage &picture)
+{
+    if (picture.isNull()) {
+        pixmap_ = QPixmap();
+        update();
+        return;
+    }
+    pixmap_ = QPixmap::fromImage(picture);
+    pixmap_.setDevicePixelRatio(picture.devicePixelRatio());
+    const QSizeF logical = pixmap_.deviceIndependentSize();
+    width_ = static_cast<float>(logical.width() * kTwipsPerPixel);
+    height_ = static_cast<float>(logical.height() * kTwipsPerPixel);
+    updateGeometryFromTwips();
+    update();
+}
+
+void PictureBox::SetBackColor(const QColor &color)
+{
+    backColor_ = color;
+    update();
+}
+
+void PictureBox::updateGeometryFromTwips()
+{
+    const int w = std::max(0, toPixels(width_));
+    const int h = std::max(0, toPixels(height_));
+    const QRect target(toPixels(left_), toPixels(top_), w, h);
+    if (target != geometry())
+        setGeometry(target);
+}
+
+bool PictureBox::event(QEvent *e)
+{
+    // Every key ends the show, Tab and Backtab included, which Qt would otherwise
+    // spend on moving the focus.
+    if (e->type() == QEvent::KeyPress) {
+        Q_EMIT keyDown(static_cast<QKeyEvent *>(e));
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect dirty = event->rect();
+    if (pixmap_.isNull()) {
+        p.fillRect(dirty, backColor_);
+        return;
+    }
+    const qreal dpr = pixmap_.devicePixelRatio();
+    const QRectF source(dirty.x() * dpr, dirty.y() * dpr, dirty.width() * dpr, dirty.height() * dpr);
+    p.drawPixmap(QRectF(dirty), pixmap_, source);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseDown(event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMovedInParent(mapToParent(event->position()));
+}

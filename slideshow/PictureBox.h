@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// A box that shows one picture at its natural size and sizes itself to it.
+// Left and Top are single-precision twips, as the show computes them; the widget
+// is placed at the nearest whole pixel only when it is drawn.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr float kTwipsPerPixel = 15.0f;
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    // Sets size in twips without a picture (the design size of an empty box).
+    void SetSize(float widthTwips, float heightTwips);
+
+    // Replaces the picture and takes on its natural size: its pixels divided by
+    // its device pixel ratio, in twips. A null image empties the box.
+    void SetPicture(const QImage &picture);
+    bool hasPicture() const { return !pixmap_.isNull(); }
+    const QPixmap &picture() const { return pixmap_; }
+
+    QColor BackColor() const { return backColor_; }
+    void SetBackColor(const QColor &color);
+
+    // A further whole-number attribute of the design; nothing depends on it.
+    int DrawMode = 3;
+
+    static int toPixels(float twips);
+
+Q_SIGNALS:
+    void keyDown(QKeyEvent *event);
+    void mouseDown(QMouseEvent *event);
+    // Pointer movement, in the coordinates of the parent window.
+    void mouseMovedInParent(QPointF parentPos);
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void updateGeometryFromTwips();
+
+    float left_ = 0;
+    float top_ = 0;
+    float width_ = 0;
+    float height_ = 0;
+    QPixmap pixmap_;
+    QColor backColor_{0, 0, 128};
+};
