@@ -1,6 +1,7 @@
 #include "app/RealServices.h"
 
 #include "platform/CursorDisplay.h"
+#include "platform/DriveSource.h"
 #include "platform/JapaneseFont.h"
 #include "platform/Notifier.h"
 #include "platform/PictureLoader.h"
@@ -21,6 +22,7 @@ struct RealServices::Parts {
     QtNotifier notifier;
     ClockRandom random;
     PictureLoader pictures;
+    SystemDriveSource drives;
     SettingsFile settingsFile;
 };
 
@@ -32,6 +34,7 @@ RealServices::RealServices(const QString &programFolder)
     services_.notifier = &parts_->notifier;
     services_.random = &parts_->random;
     services_.pictures = &parts_->pictures;
+    services_.drives = &parts_->drives;
     services_.settingsFile = &parts_->settingsFile;
 }
 
