@@ -287,7 +287,6 @@ void F_settei::Show()
     if (unloaded_)
         return;
     show();
-    raise();
     activateWindow();
     Drive1->setFocus(Qt::OtherFocusReason);
 }
