@@ -1,0 +1,59 @@
+#include "app/ManualStartup.h"
+
+#include "app/Module1.h"
+#include "app/Services.h"
+#include "platform/CursorDisplay.h"
+#include "platform/SingleInstance.h"
+#include "platform/WindowSystem.h"
+#include "settings/F_settei.h"
+#include "slideshow/Form1.h"
+#include "slideshow/PictureBox.h"
+
+#include <QEventLoop>
+
+ManualStartup::ManualStartup(Module1 &module, Services &services, SingleInstance &instance)
+    : module_(module)
+    , services_(services)
+    , instance_(instance)
+{
+}
+
+int ManualStartup::run()
+{
+    F_settei dialog(Edition::Manual, module_, services_);
+    dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });
+    dialog.setRunShow([this, &dialog] { RunShow(dialog); });
+    if (!dialog.Form_Load())
+        return 0;
+    dialog.ShowModal();
+    return 0;
+}
+
+void ManualStartup::RunShow(F_settei &dialog)
+{
+    // The dialog takes no input until the show window is gone, so nothing can
+    // press "表示" again or close the dialog under a half-prepared show.
+    dialog.setEnabled(false);
+    {
+        Form1 form(Edition::Manual, module_, services_);
+        Form_Load(form);
+        if (!form.isUnloaded()) {
+            form.Show();
+            QEventLoop loop;
+            QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
+            if (!form.isUnloaded())
+                loop.exec();
+        }
+    }
+    dialog.setEnabled(true);
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void ManualStartup::Form_Load(Form1 &form)
+{
+    services_.cursor->ShowCursor(false);
+    form.Picture1->DrawMode = 3;
+    services_.windows->SetWindowPos(&form);
+    form.PrepareShow();
+}

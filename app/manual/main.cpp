@@ -1,0 +1,19 @@
+#include "app/ManualStartup.h"
+#include "app/Module1.h"
+#include "app/RealServices.h"
+#include "platform/AppInfo.h"
+#include "platform/ProcessInfo.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    RealServices::setUpApplication(app);
+    RealServices real(ProcessInfo::programFolder());
+    SingleInstance instance(AppInfo::manualProgramName());
+    Module1 module;
+    ManualStartup startup(module, real.services(), instance);
+    return startup.run();
+}
