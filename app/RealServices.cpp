@@ -1,12 +1,11 @@
 #include "app/RealServices.h"
 
-#include "platform/CursorDisplay.h"
 #include "platform/DriveSource.h"
 #include "platform/JapaneseFont.h"
+#include "platform/NativePlatform.h"
 #include "platform/Notifier.h"
 #include "platform/PictureLoader.h"
 #include "platform/RandomSource.h"
-#include "platform/WindowSystem.h"
 #include "resources/ProgramIcon.h"
 #include "settings/SettingsFile.h"
 
@@ -17,8 +16,8 @@ struct RealServices::Parts {
         : settingsFile(programFolder)
     {
     }
-    CursorDisplay cursor;
-    WindowSystem windows;
+    NativeCursorDisplay cursor;
+    NativeWindowSystem windows;
     QtNotifier notifier;
     ClockRandom random;
     PictureLoader pictures;

@@ -1,0 +1,33 @@
+# The Debian package (cpack -G DEB); packaging/build-deb.sh builds it.
+set(VISTELLO_PACKAGE_MAINTAINER "Vistello developers <dev@vistello.invalid>"
+  CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_PACKAGE_NAME vistello)
+set(CPACK_PACKAGE_VENDOR "Vistello developers")
+set(CPACK_PACKAGE_CONTACT "${VISTELLO_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_VERSION "${VISTELLO_VERSION_TEXT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture screen saver with a Japanese user interface")
+set(CPACK_PACKAGE_DESCRIPTION "Vistello shows the JPEG, GIF and BMP pictures of a folder full screen: \
+each picture centred, at a random place, or gliding across the screen, in name order or at random, \
+until a key, a click or a mouse movement ends the show. ${VISTELLO_PRODUCT_NAME} ${VISTELLO_VERSION_TEXT}.\n\
+This package holds the screen saver (Vistello /s runs the show, Vistello /c opens its settings), \
+the manual edition Vistello_manual, desktop launchers, and vistello-idle, which starts the show \
+when an X11 session has been idle.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The launchers are written during the install with the prefix in them: the
+# staging folder must come from DESTDIR, never from the prefix.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt and C++ libraries come from dpkg-shlibdeps. Qt's xcb platform and image
+# format plugins, loaded at run time, ship in libqt6gui6, which that list holds.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# vistello-idle needs xprintidle and xset; the programs themselves do not.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xprintidle, x11-xserver-utils")
+
+include(CPack)

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Builds the Debian package: a Release build (without tests and benchmarks) in
+# its own folder, then cpack; prints the package's control data and contents.
+# Usage: packaging/build-deb.sh [build-folder]   (default: build-deb in the sources)
+set -eu
+
+src=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-"$src/build-deb"}
+generator=
+command -v ninja >/dev/null 2>&1 && generator="-G Ninja"
+
+# shellcheck disable=SC2086
+cmake -S "$src" -B "$build" $generator -DCMAKE_BUILD_TYPE=Release \
+    -DVISTELLO_BUILD_TESTS=OFF -DVISTELLO_BUILD_BENCH=OFF
+cmake --build "$build" --parallel "${JOBS:-2}"
+rm -f "$build"/vistello_*.deb
+(cd "$build" && cpack -G DEB)
+
+deb=$(ls "$build"/vistello_*.deb)
+dpkg-deb --info "$deb"
+dpkg-deb --contents "$deb"
+echo "package: $deb"
