@@ -1,5 +1,7 @@
 #pragma once
 
+#include "slideshow/SlideshowEngine.h"
+
 class PictureLoader;
 class RandomSource;
 class ShowSurface;
@@ -16,15 +18,17 @@ public:
     // Collects and sorts the picture list, sets the tick period, shows and places
     // the first picture and starts the timer. Returns false when the window was
     // unloaded while the preparation let input through; nothing more is done then.
+    // An empty list turns the picture box black and leaves the timer off.
     bool Prepare();
 
     // One timer tick.
     void Tick();
 
+    SlideshowEngine &engine() { return engine_; }
+
 private:
     const SaverSettings &settings_;
     SlideshowState &state_;
-    RandomSource &random_;
-    PictureLoader &pictures_;
     ShowSurface &surface_;
+    SlideshowEngine engine_;
 };

@@ -1,0 +1,243 @@
+#include "slideshow/SlideshowEngine.h"
+
+#include "platform/PictureLoader.h"
+#include "platform/RandomSource.h"
+#include "settings/SaverSettings.h"
+#include "slideshow/PicturePath.h"
+#include "slideshow/ShowSurface.h"
+#include "slideshow/SlideshowState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Stores a double step result as a position. Beyond the range of float the
+// position becomes an infinity (a plain conversion would be undefined there);
+// HasLeft treats that as gone.
+float toSingle(double value)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (value > kMax)
+        return std::numeric_limits<float>::infinity();
+    if (value < -kMax)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+}
+
+SlideshowEngine::SlideshowEngine(const SaverSettings &settings, SlideshowState &state,
+                                 RandomSource &random, PictureLoader &pictures, ShowSurface &surface)
+    : settings_(settings), state_(state), random_(random), pictures_(pictures), surface_(surface)
+{
+}
+
+bool SlideshowEngine::fileNameOrder() const
+{
+    return settings_.PictureOrder == QLatin1String("FILE_NAME");
+}
+
+float SlideshowEngine::draw()
+{
+    random_.Randomize();
+    return random_.Rnd();
+}
+
+void SlideshowEngine::Tick()
+{
+    if (state_.ImageCount < 1)
+        return;
+    const double mode = settings_.DisplayMode;
+    if (mode == 1) {
+        Advance();
+        if (PickPicture())
+            PlaceCentred();
+    } else if (mode == 2) {
+        Advance();
+        if (PickPicture())
+            PlaceAtRandom();
+    } else if (mode == 3) {
+        // An empty box has nothing to carry across: try the next picture at once.
+        if (!showsNothing_) {
+            MoveStep();
+            if (!HasLeft())
+                return;
+        }
+        Advance();
+        if (PickPicture())
+            EnterFromRandomEdge();
+    }
+}
+
+void SlideshowEngine::ShowFirstPicture()
+{
+    if (!PickPicture())
+        return;
+    const double mode = settings_.DisplayMode;
+    if (mode == 1)
+        PlaceCentred();
+    else if (mode == 2)
+        PlaceAtRandom();
+    else if (mode == 3)
+        EnterFromRandomEdge();
+}
+
+void SlideshowEngine::Advance()
+{
+    int next = state_.CurrentIndex + 1;
+    if (next > state_.ImageCount || next < 1)
+        next = 1;
+    state_.CurrentIndex = static_cast<std::int16_t>(next);
+}
+
+bool SlideshowEngine::PickPicture()
+{
+    const int count = state_.ImageCount;
+    // The old picture goes before the new one is read, so that two large
+    // photos never sit in memory together. Nothing is drawn within the tick,
+    // so the screen does not show the empty box meanwhile.
+    surface_.SetPicture(QImage());
+    if (fileNameOrder()) {
+        for (int tried = 0; tried < count; ++tried) {
+            if (tried > 0)
+                Advance();
+            if (load(state_.CurrentIndex))
+                return true;
+        }
+    } else {
+        for (int tried = 0; tried < count; ++tried) {
+            const float r = draw();
+            const int index = static_cast<int>(std::floor(static_cast<float>(count) * r + 1.0f));
+            state_.RandomIndex = static_cast<std::int16_t>(std::clamp(index, 1, count));
+            if (load(state_.RandomIndex))
+                return true;
+        }
+    }
+    showNothing();
+    return false;
+}
+
+bool SlideshowEngine::load(int index)
+{
+    if (index < 1 || index > state_.ImageCount)
+        return false;
+    const QString &name = state_.ImageList[static_cast<std::size_t>(index)];
+    LoadedPicture loaded = pictures_.Load(PicturePath::Of(settings_.PictureFolder, name));
+    if (!loaded.ok())
+        return false;
+    // Pixel for pixel on the physical screen: the picture's logical size is its
+    // pixel size divided by the screen's ratio.
+    QImage image = std::move(loaded.image);
+    image.setDevicePixelRatio(surface_.DevicePixelRatio());
+    surface_.SetPicture(image);
+    somethingShown();
+    return true;
+}
+
+void SlideshowEngine::showNothing()
+{
+    surface_.SetPicture(QImage());
+    surface_.SetPictureBackColor(Qt::black);
+    if (!showsNothing_) {
+        showsNothing_ = true;
+        periodBeforeRetrying_ = surface_.TimerInterval();
+        if (periodBeforeRetrying_ < kRetryPeriod)
+            surface_.SetTimerInterval(kRetryPeriod);
+    }
+}
+
+void SlideshowEngine::somethingShown()
+{
+    if (!showsNothing_)
+        return;
+    showsNothing_ = false;
+    if (periodBeforeRetrying_ < kRetryPeriod)
+        surface_.SetTimerInterval(periodBeforeRetrying_);
+}
+
+void SlideshowEngine::PlaceCentred()
+{
+    const float W = surface_.FormWidth();
+    const float w = surface_.PictureWidth();
+    surface_.SetPictureLeft((W - w) / 2);
+    const float H = surface_.FormHeight();
+    const float h = surface_.PictureHeight();
+    surface_.SetPictureTop((H - h) / 2);
+}
+
+void SlideshowEngine::PlaceAtRandom()
+{
+    random_.Randomize();
+    const float w = surface_.PictureWidth();
+    float r = random_.Rnd();
+    const float W = surface_.FormWidth();
+    surface_.SetPictureLeft(std::floor((W - w + 1) * r));
+
+    random_.Randomize();
+    const float h = surface_.PictureHeight();
+    r = random_.Rnd();
+    const float H = surface_.FormHeight();
+    surface_.SetPictureTop(std::floor((H - h + 1) * r));
+}
+
+void SlideshowEngine::EnterFromRandomEdge()
+{
+    const int edge = std::clamp(static_cast<int>(std::floor(draw() * 4 + 1)), 1, 4);
+    float base = 0;
+    switch (edge) {
+    case 1: {  // left edge, heading right
+        surface_.SetPictureLeft(-surface_.PictureWidth());
+        const float r = draw();
+        surface_.SetPictureTop(std::floor((surface_.FormHeight() - surface_.PictureHeight() + 1) * r));
+        base = -45;
+        break;
+    }
+    case 2: {  // bottom edge, heading up
+        const float r = draw();
+        surface_.SetPictureLeft(std::floor((surface_.FormWidth() - surface_.PictureWidth() + 1) * r));
+        surface_.SetPictureTop(surface_.FormHeight());
+        base = 45;
+        break;
+    }
+    case 3: {  // right edge, heading left
+        surface_.SetPictureLeft(surface_.FormWidth());
+        const float r = draw();
+        surface_.SetPictureTop(std::floor((surface_.FormHeight() - surface_.PictureHeight() + 1) * r));
+        base = 135;
+        break;
+    }
+    default: {  // top edge, heading down
+        const float r = draw();
+        surface_.SetPictureLeft(std::floor((surface_.FormWidth() - surface_.PictureWidth() + 1) * r));
+        surface_.SetPictureTop(-surface_.PictureHeight());
+        base = 225;
+        break;
+    }
+    }
+    const float degrees = std::floor(draw() * 91 + base);
+    state_.MoveAngle = degrees * (kPi / 180);
+    state_.MoveDX = std::cos(state_.MoveAngle);
+    state_.MoveDY = -std::sin(state_.MoveAngle);
+}
+
+void SlideshowEngine::MoveStep()
+{
+    const double speed = settings_.MoveSpeed;
+    const double left = surface_.PictureLeft();
+    surface_.SetPictureLeft(toSingle(left + (state_.MoveDX * speed) * 10));
+    const double top = surface_.PictureTop();
+    surface_.SetPictureTop(toSingle(top + (state_.MoveDY * speed) * 10));
+}
+
+bool SlideshowEngine::HasLeft() const
+{
+    const float left = surface_.PictureLeft();
+    const float top = surface_.PictureTop();
+    if (!std::isfinite(left) || !std::isfinite(top))
+        return true;
+    const float w = surface_.PictureWidth();
+    const float h = surface_.PictureHeight();
+    const float W = surface_.FormWidth();
+    const float H = surface_.FormHeight();
+    return -h > top || top > H || -w > left || left > W;
+}

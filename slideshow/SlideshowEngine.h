@@ -1,0 +1,69 @@
+#pragma once
+
+class PictureLoader;
+class RandomSource;
+class ShowSurface;
+struct SaverSettings;
+struct SlideshowState;
+
+// The picture choice, the three placements and the moving picture's step. It
+// reads the settings afresh each time and keeps its state in SlideshowState;
+// positions live only in the surface's picture box (single-precision twips),
+// steps and headings are computed in double precision.
+class SlideshowEngine {
+public:
+    // The value of pi the heading arithmetic uses, on purpose not full precision.
+    static constexpr double kPi = 3.141592;
+    // While nothing can be shown, the timer ticks at most this often, so a folder
+    // of unreadable files costs one attempt per second instead of a busy loop.
+    static constexpr int kRetryPeriod = 1000;
+
+    SlideshowEngine(const SaverSettings &settings, SlideshowState &state, RandomSource &random,
+                    PictureLoader &pictures, ShowSurface &surface);
+
+    // One timer tick: by DisplayMode, 1 switch and centre, 2 switch and place at
+    // random, 3 step and, once the picture has left, switch and enter from an
+    // edge; any other mode does nothing.
+    void Tick();
+
+    // The first picture (CurrentIndex must be 1): choose, load and place it by
+    // the display mode, without advancing CurrentIndex first.
+    void ShowFirstPicture();
+
+    // Advances CurrentIndex, wrapping after ImageCount to 1 (in both orders).
+    void Advance();
+
+    // Chooses a picture by PictureOrder and loads it into the picture box. A file
+    // that cannot be read is skipped within the same call: in file-name order
+    // CurrentIndex moves on until an entry loads, each entry tried at most once;
+    // in random order fresh draws are made, at most ImageCount. When nothing
+    // loads the box is emptied and turned black. Returns whether a picture loaded.
+    bool PickPicture();
+
+    void PlaceCentred();
+    void PlaceAtRandom();
+    void EnterFromRandomEdge();
+    void MoveStep();
+    // Whether the picture lies completely outside the window (strict limits); a
+    // position that is no longer a finite number counts as gone as well.
+    bool HasLeft() const;
+
+    // Whether the last PickPicture found nothing it could show.
+    bool showsNothing() const { return showsNothing_; }
+
+private:
+    bool fileNameOrder() const;
+    float draw();
+    bool load(int index);
+    void place();
+    void showNothing();
+    void somethingShown();
+
+    const SaverSettings &settings_;
+    SlideshowState &state_;
+    RandomSource &random_;
+    PictureLoader &pictures_;
+    ShowSurface &surface_;
+    bool showsNothing_ = false;
+    int periodBeforeRetrying_ = 0;
+};
