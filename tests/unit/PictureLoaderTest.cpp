@@ -220,3 +220,16 @@ TEST(PictureLoaderTest, HundredMegapixelPhotoLoads)
     ASSERT_TRUE(p.ok()) << qPrintable(p.error);
     EXPECT_EQ(p.image.size(), QSize(12000, 9000));
 }
+
+TEST(PictureLoaderTest, TheProjectsSamplePicturesLoad)
+{
+    const QDir samples(QStringLiteral(VISTELLO_SOURCE_DIR "/resources/samples"));
+    const QStringList names = samples.entryList({"*.jpg", "*.gif", "*.bmp"}, QDir::Files);
+    EXPECT_GE(names.size(), 6);
+    PictureLoader loader;
+    for (const QString &name : names) {
+        const LoadedPicture p = loader.Load(samples.filePath(name));
+        EXPECT_TRUE(p.ok()) << qPrintable(name) << ": " << qPrintable(p.error);
+        EXPECT_GE(p.image.width(), 320) << qPrintable(name);
+    }
+}
