@@ -73,7 +73,6 @@ protected:
             dialog->Show();
             QApplication::setActiveWindow(dialog.get());
             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-            dialog->Drive1->setFocus();
         }
         return dialog;
     }
@@ -470,6 +469,17 @@ TEST_F(F_setteiTest, FolderListFollowsClicksAndKeysAndCommandOneAddsTheSlash)
     d->Text3->setText("/nowhere");
     d->Command1_Click();
     EXPECT_EQ(ini(), iniBytes(driveA + "/other/", "RANDOM", " 1 ", " 9 ", " 3 "));
+}
+
+TEST_F(F_setteiTest, UnreadableSettingsFileIsReportedAndTheDefaultsShow)
+{
+    QDir().mkpath(scratch.file("prog/Vistello.ini"));   // a folder where the file should be
+    auto d = open(Edition::ScreenSaver, false);
+    ASSERT_EQ(fakes.notifier.messages.size(), 1);
+    EXPECT_EQ(fakes.notifier.styles.first(), F_settei::kWarningStyle);
+    EXPECT_TRUE(d->Option1->isChecked());
+    EXPECT_EQ(d->Text1->text(), "9");
+    EXPECT_TRUE(d->Option5->isChecked());
 }
 
 TEST_F(F_setteiTest, MissingFolderOpensOnItsNearestExistingParent)
