@@ -36,6 +36,9 @@ void ManualStartup::RunShow(F_settei &dialog)
     dialog.setEnabled(false);
     {
         Form1 form(Edition::Manual, module_, services_);
+        // Modal over the (itself modal) dialog, so that the show is the window
+        // that gets the input.
+        form.setWindowModality(Qt::ApplicationModal);
         Form_Load(form);
         if (!form.isUnloaded()) {
             form.Show();

@@ -352,10 +352,13 @@ void F_settei::Command1_Click()
     if (services_.settingsFile) {
         const SettingsFile::Result saved = services_.settingsFile->SaveSettings(s);
         if (!saved.ok) {
-            // The old file is intact; the dialog stays so the user can try again or leave.
+            // The old file is intact. The screen saver's dialog stays so the user can
+            // try again or leave; the manual edition still runs the show with the
+            // settings in memory, which is what the user asked for.
             if (services_.notifier)
                 services_.notifier->MsgBox(saved.reason, kWarningStyle, this);
-            return;
+            if (edition_ == Edition::ScreenSaver)
+                return;
         }
     }
     if (edition_ == Edition::ScreenSaver)

@@ -22,6 +22,7 @@ bool displayInUse(int n)
 XvfbSession::XvfbSession(QSize screen)
     : size_(screen)
 {
+    QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // Start from a number tied to the process, so parallel test runs rarely race
     // for the same display; a server that exits at once lost the race: try the next.
     const int first = 100 + static_cast<int>(getpid() % 400);
@@ -77,6 +78,7 @@ QProcessEnvironment XvfbSession::environment() const
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     return env;
 }
 

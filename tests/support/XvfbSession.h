@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +38,9 @@ public:
 private:
     QSize size_;
     QString display_;
+    // The programs' runtime folder (and so their single-instance locks) belongs to
+    // this session, so test runs that happen at the same time do not see each other.
+    QTemporaryDir runtime_;
     std::unique_ptr<QProcess> server_;
 };
 
