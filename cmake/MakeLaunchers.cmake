@@ -4,6 +4,11 @@
 # Expects VISTELLO_LAUNCHERS, VISTELLO_LAUNCHER_SOURCE_DIR, VISTELLO_LAUNCHER_OUTPUT_DIR,
 # VISTELLO_INSTALL_BINDIR (relative to the prefix) and VISTELLO_VERSION_TEXT.
 
+# Install scripts run with old policies, under which "@NAME@" in a quoted
+# argument would be expanded as a variable.
+cmake_policy(PUSH)
+cmake_policy(VERSION 3.25)
+
 set(path "${CMAKE_INSTALL_PREFIX}/${VISTELLO_INSTALL_BINDIR}")
 
 # Exec quoting of the desktop entry format: "%" is doubled; a path with a reserved
@@ -29,3 +34,5 @@ foreach(launcher IN LISTS VISTELLO_LAUNCHERS)
   string(REPLACE "@VISTELLO_VERSION_TEXT@" "${VISTELLO_VERSION_TEXT}" text "${text}")
   file(WRITE "${VISTELLO_LAUNCHER_OUTPUT_DIR}/${launcher}.desktop" "${text}")
 endforeach()
+
+cmake_policy(POP)

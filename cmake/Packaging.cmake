@@ -7,14 +7,20 @@ set(CPACK_PACKAGE_VENDOR "Vistello developers")
 set(CPACK_PACKAGE_CONTACT "${VISTELLO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION "${VISTELLO_VERSION_TEXT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture screen saver with a Japanese user interface")
-set(CPACK_PACKAGE_DESCRIPTION "Vistello shows the JPEG, GIF and BMP pictures of a folder full screen: \
-each picture centred, at a random place, or gliding across the screen, in name order or at random, \
-until a key, a click or a mouse movement ends the show. ${VISTELLO_PRODUCT_NAME} ${VISTELLO_VERSION_TEXT}.\n\
-This package holds the screen saver (Vistello /s runs the show, Vistello /c opens its settings), \
-the manual edition Vistello_manual, desktop launchers, and vistello-idle, which starts the show \
-when an X11 session has been idle.")
+# Debian wraps nothing: lines are kept under 80 columns here.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Vistello shows the JPEG, GIF and BMP pictures of a folder full screen:"
+  "each picture centred, at a random place, or gliding across the screen,"
+  "in name order or at random, until a key, a click or a mouse movement"
+  "ends the show."
+  ""
+  "The package holds the screen saver (Vistello /s runs the show,"
+  "Vistello /c opens its settings), the manual edition Vistello_manual,"
+  "desktop launchers, and vistello-idle, which starts the show when an"
+  "X11 session has been idle.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
 # The launchers are written during the install with the prefix in them: the
 # staging folder must come from DESTDIR, never from the prefix.
 set(CPACK_SET_DESTDIR ON)

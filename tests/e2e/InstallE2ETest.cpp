@@ -1,0 +1,306 @@
+// The installed programs: cmake --install into a scratch prefix, the files it
+// puts there, the launchers, and the installed screen saver run by an ordinary
+// user from a folder that user cannot write, as a desktop would start it.
+#include "platform/AppInfo.h"
+#include "support/ScratchFolder.h"
+#include "support/XvfbSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "resources/vistello.xpm"
+
+namespace {
+
+// The unprivileged user the programs run as when the tests run as root.
+constexpr uid_t kUserId = 65534;
+constexpr gid_t kGroupId = 65534;
+
+bool runningAsRoot() { return geteuid() == 0; }
+
+// Splits an Exec value of a desktop entry into its arguments: string escapes
+// first (\\ \s \t \n \r), then double quotes with \" \` \$ \\ inside.
+QStringList execArguments(const QString &value)
+{
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        const char next = value[++i].toLatin1();
+        switch (next) {
+        case 's': text += QLatin1Char(' '); break;
+        case 't': text += QLatin1Char('\t'); break;
+        case 'n': text += QLatin1Char('\n'); break;
+        case 'r': text += QLatin1Char('\r'); break;
+        case '\\': text += QLatin1Char('\\'); break;
+        default: text += QLatin1Char('\\'); text += value[i]; break;
+        }
+    }
+    QStringList arguments;
+    QString current;
+    bool quoted = false, any = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == QLatin1Char('\\') && i + 1 < text.size()) {
+            current += text[++i];
+        } else if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            any = true;
+        } else if (c == QLatin1Char(' ') && !quoted) {
+            if (any || !current.isEmpty())
+                arguments << current;
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+        }
+    }
+    if (any || !current.isEmpty())
+        arguments << current;
+    return arguments;
+}
+
+QMap<QString, QString> desktopEntry(const QString &path)
+{
+    QMap<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return keys;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq > 0 && !line.startsWith('#') && !line.startsWith('['))
+            keys.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+    }
+    return keys;
+}
+
+class InstallE2E : public ::testing::Test {
+protected:
+    // One install for all tests of the suite: it takes a few seconds.
+    static void SetUpTestSuite()
+    {
+        base_ = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/vistello-install-XXXXXX"));
+        // Other users must reach the installed programs; the blank in the prefix
+        // makes the launchers quote their paths.
+        QFile::setPermissions(base_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                 | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                 | QFile::ExeOther);
+        prefix_ = new QString(base_->path() + QStringLiteral("/inst root"));
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(QStringLiteral(VISTELLO_CMAKE_COMMAND),
+                      {QStringLiteral("--install"), QStringLiteral(VISTELLO_BUILD_DIR), QStringLiteral("--prefix"),
+                       *prefix_});
+        installed_ = install.waitForFinished(120000) && install.exitStatus() == QProcess::NormalExit
+                  && install.exitCode() == 0;
+        installLog_ = new QString(QString::fromLocal8Bit(install.readAll()));
+        if (installed_ && !runningAsRoot()) {
+            // An ordinary user running the tests owns the prefix: take away the
+            // write right on the program folder instead.
+            QFile::setPermissions(*prefix_ + QStringLiteral("/bin"),
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                      | QFile::ReadOther | QFile::ExeOther);
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (!runningAsRoot())
+            QFile::setPermissions(*prefix_ + QStringLiteral("/bin"), QFile::ReadOwner | QFile::WriteOwner
+                                                                          | QFile::ExeOwner);
+        delete base_;
+        delete prefix_;
+        delete installLog_;
+    }
+
+    void SetUp() override { ASSERT_TRUE(installed_) << installLog_->toStdString(); }
+
+    static QString installed(const QString &relative) { return *prefix_ + QLatin1Char('/') + relative; }
+
+    // A home folder of the user's own, with its configuration and runtime folders.
+    struct UserHome {
+        ScratchFolder scratch;
+        QString home;
+        QString runtime;
+        UserHome()
+        {
+            home = scratch.path() + QStringLiteral("/home");
+            runtime = scratch.path() + QStringLiteral("/runtime");
+            QDir().mkpath(home);
+            QDir().mkpath(runtime);
+            QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                      | QFile::ExeOther | QFile::ExeGroup);
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            if (runningAsRoot()) {
+                EXPECT_EQ(::chown(home.toLocal8Bit().constData(), kUserId, kGroupId), 0);
+                EXPECT_EQ(::chown(runtime.toLocal8Bit().constData(), kUserId, kGroupId), 0);
+            }
+        }
+    };
+
+    // The command that runs a program as the ordinary user, with that user's folders.
+    static std::pair<QString, QStringList> asUser(const UserHome &user, const QStringList &command)
+    {
+        QStringList arguments;
+        if (runningAsRoot()) {
+            arguments << QStringLiteral("--reuid=%1").arg(kUserId) << QStringLiteral("--regid=%1").arg(kGroupId)
+                      << QStringLiteral("--clear-groups") << QStringLiteral("--") << QStringLiteral("env");
+        }
+        arguments << QStringLiteral("HOME=") + user.home
+                  << QStringLiteral("XDG_CONFIG_HOME=") + user.home + QStringLiteral("/.config")
+                  << QStringLiteral("XDG_RUNTIME_DIR=") + user.runtime << command;
+        return {runningAsRoot() ? QStringLiteral("setpriv") : QStringLiteral("env"), arguments};
+    }
+
+    std::unique_ptr<ProgramRun> startAsUser(const UserHome &user, const QStringList &command)
+    {
+        const auto [program, arguments] = asUser(user, command);
+        auto run = std::make_unique<ProgramRun>(xvfb(), program, arguments, installed(QStringLiteral("bin")));
+        EXPECT_TRUE(run->started());
+        return run;
+    }
+
+    XvfbSession &xvfb()
+    {
+        if (!xvfb_)
+            xvfb_ = std::make_unique<XvfbSession>(QSize(800, 600));
+        return *xvfb_;
+    }
+
+    bool screenCoveredBlack()
+    {
+        const QImage shot = xvfb().screenshot();
+        return !shot.isNull() && countPixels(shot, qRgb(0, 0, 0)) == shot.width() * shot.height();
+    }
+
+    static uid_t processUser(qint64 pid)
+    {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            return static_cast<uid_t>(-1);
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Uid:"))
+                return static_cast<uid_t>(line.mid(4).simplified().split(' ').value(1).toUInt());
+        }
+        return static_cast<uid_t>(-1);
+    }
+
+    static QTemporaryDir *base_;
+    static QString *prefix_;
+    static QString *installLog_;
+    static bool installed_;
+    std::unique_ptr<XvfbSession> xvfb_;
+};
+
+QTemporaryDir *InstallE2E::base_ = nullptr;
+QString *InstallE2E::prefix_ = nullptr;
+QString *InstallE2E::installLog_ = nullptr;
+bool InstallE2E::installed_ = false;
+
+TEST_F(InstallE2E, InstallsProgramsIconAndValidLaunchers)
+{
+    for (const char *program : {"bin/Vistello", "bin/Vistello_manual", "bin/vistello-idle"}) {
+        const QFileInfo info(installed(QLatin1String(program)));
+        EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
+        EXPECT_TRUE(info.permissions() & QFile::ExeOther) << program;
+    }
+
+    const QImage icon(installed(QStringLiteral("share/icons/hicolor/32x32/apps/vistello.png")));
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    const QImage source = QImage(vistello_xpm).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), source);
+
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate is missing (Debian package desktop-file-utils)";
+    const QString bin = installed(QStringLiteral("bin"));
+    const struct {
+        const char *file;
+        QStringList exec;
+    } launchers[] = {
+        {"vistello.desktop", {bin + QStringLiteral("/Vistello_manual")}},
+        {"vistello-settings.desktop", {bin + QStringLiteral("/Vistello"), QStringLiteral("/c")}},
+    };
+    for (const auto &launcher : launchers) {
+        const QString path = installed(QStringLiteral("share/applications/") + QLatin1String(launcher.file));
+        ASSERT_TRUE(QFileInfo(path).isFile()) << launcher.file;
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start(validator, {path});
+        ASSERT_TRUE(validate.waitForFinished(20000));
+        EXPECT_EQ(validate.exitCode(), 0) << launcher.file << ": " << validate.readAll().toStdString();
+        EXPECT_TRUE(validate.readAll().trimmed().isEmpty()) << launcher.file;
+
+        const auto entry = desktopEntry(path);
+        EXPECT_EQ(execArguments(entry.value(QStringLiteral("Exec"))), launcher.exec) << launcher.file;
+        EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral("vistello"));
+        EXPECT_EQ(entry.value(QStringLiteral("X-Vistello-Version")), AppInfo::version());
+    }
+}
+
+TEST_F(InstallE2E, InstalledShowRunsAsOrdinaryUserWithSettingsInTheUsersFolder)
+{
+    ASSERT_TRUE(xvfb().isRunning());
+    UserHome user;
+    auto show = startAsUser(user, {installed(QStringLiteral("bin/Vistello")), QStringLiteral("/s")});
+    ASSERT_TRUE(waitUntil([&] { return screenCoveredBlack(); }, 20000))
+        << "the show did not cover the screen: " << show->errorOutput().toStdString();
+    if (runningAsRoot())
+        EXPECT_EQ(processUser(show->processId()), kUserId);
+
+    const QString settings = user.home + QStringLiteral("/.config/Vistello/Vistello.ini");
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(settings).isFile(); }, 5000)) << "no settings file in the user's folder";
+    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("bin/Vistello.ini"))));
+    if (runningAsRoot())
+        EXPECT_EQ(QFileInfo(settings).ownerId(), kUserId);
+    // No pictures folder in that home: the home itself is the default.
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readLine(), QDir(user.home).canonicalPath().toLocal8Bit() + "/\r\n");
+
+    xvfb().xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    ASSERT_TRUE(show->waitForExit(10000)) << "a key did not end the show";
+    EXPECT_EQ(show->exitCode(), 0) << show->errorOutput().toStdString();
+    EXPECT_TRUE(waitUntil([&] { return !screenCoveredBlack(); }, 5000));
+}
+
+TEST_F(InstallE2E, LaunchersStartTheInstalledProgramsForTheUser)
+{
+    ASSERT_TRUE(xvfb().isRunning());
+    UserHome user;
+    for (const char *file : {"vistello-settings.desktop", "vistello.desktop"}) {
+        const auto entry = desktopEntry(installed(QStringLiteral("share/applications/") + QLatin1String(file)));
+        auto run = startAsUser(user, execArguments(entry.value(QStringLiteral("Exec"))));
+        QString ids;
+        ASSERT_TRUE(waitUntil([&] {
+            return xvfb().xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                   QString::number(run->processId())}, &ids);
+        }, 20000)) << file << " showed no window; running: " << run->isRunning() << ", exit code " << run->exitCode()
+                   << ", " << run->errorOutput().toStdString();
+        // The settings dialog leaves on Esc without storing anything. A key that
+        // arrives while the dialog is still being set up may be lost: ask again.
+        bool ended = false;
+        for (int attempt = 0; attempt < 3 && !ended; ++attempt) {
+            QThread::msleep(500);
+            xvfb().xdotool({QStringLiteral("key"), QStringLiteral("--window"), ids.split('\n').first(),
+                            QStringLiteral("Escape")});
+            ended = run->waitForExit(4000);
+        }
+        ASSERT_TRUE(ended) << file << ": Esc did not close the dialog";
+        EXPECT_EQ(run->exitCode(), 0) << file;
+        EXPECT_TRUE(QFileInfo(user.home + QStringLiteral("/.config/Vistello/Vistello.ini")).isFile()) << file;
+    }
+}
+
+}
