@@ -71,6 +71,8 @@ void SlideshowEngine::Tick()
 
 void SlideshowEngine::ShowFirstPicture()
 {
+    // A new show: whatever an earlier one could not read does not carry over.
+    showsNothing_ = false;
     if (!PickPicture())
         return;
     const double mode = settings_.DisplayMode;

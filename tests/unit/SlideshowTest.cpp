@@ -49,15 +49,6 @@ TEST(SlideshowTest, EmptyFolderTurnsTheBoxBlackAndLeavesTheTimerOff)
     EXPECT_TRUE(rig.pictures.requested.isEmpty());
 }
 
-TEST(SlideshowTest, MissingFolderGivesTheSameBlackShow)
-{
-    Rig rig;
-    rig.settings.PictureFolder = rig.folder.path() + "/gone/";
-    EXPECT_TRUE(rig.show.Prepare());
-    EXPECT_EQ(rig.surface.backColor, QColor(Qt::black));
-    EXPECT_FALSE(rig.surface.timerEnabled);
-}
-
 TEST(SlideshowTest, FirstPictureInFileNameOrderIsCentredAndTheTimerRuns)
 {
     Rig rig;
@@ -175,4 +166,19 @@ TEST(SlideshowTest, FolderOfBrokenFilesStaysBlackWithoutABusyTimer)
     EXPECT_EQ(rig.surface.interval, 1000);  // retried once a second, not every 10 ms
     rig.show.Tick();
     EXPECT_EQ(rig.pictures.requested.size(), 4);
+}
+
+TEST(SlideshowTest, SecondPreparationStartsAfreshAfterAFolderOfBrokenFiles)
+{
+    Rig rig("FILE_NAME", 3);
+    rig.picture("a.jpg", 320, 240, false);
+    rig.show.Prepare();
+    ASSERT_EQ(rig.surface.interval, 1000);
+
+    // Shown again with mode 1 and a readable picture: the period of the settings holds.
+    rig.settings.DisplayMode = 1;
+    rig.pictures.add(rig.path("a.jpg"));
+    rig.show.Prepare();
+    EXPECT_EQ(rig.surface.interval, 2000);
+    EXPECT_FALSE(rig.surface.picture.isNull());
 }

@@ -116,18 +116,6 @@ TEST_F(Form1ShowTest, FolderOfBrokenFilesShowsOnlyBlack)
     EXPECT_GE(form.Timer1->interval(), 1000);
 }
 
-TEST_F(Form1ShowTest, OtherDisplayModeLeavesThePictureAtTheDesignPlace)
-{
-    module.settings.DisplayMode = 0;
-    folder.write("a.bmp", solidPicture(Qt::green, 20, 10));
-    Form1 form(Edition::ScreenSaver, module, fakes.services);
-    ASSERT_TRUE(start(form));
-    EXPECT_EQ(form.Picture1->geometry(), QRect(32, 0, 20, 10));
-    EXPECT_EQ(shot(form).pixelColor(40, 5), QColor(Qt::green));
-    form.Timer1_Timer();
-    EXPECT_EQ(form.Picture1->geometry(), QRect(32, 0, 20, 10));
-}
-
 TEST_F(Form1ShowTest, MovingPictureEntersFromTheLeft)
 {
     module.settings.DisplayMode = 3;
