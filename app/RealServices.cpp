@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 struct RealServices::Parts {
     explicit Parts(const QString &programFolder)
@@ -45,4 +46,6 @@ void RealServices::setUpApplication(QApplication &app)
     app.setFont(JapaneseFont::font());
     app.setWindowIcon(ProgramIcon::icon());
     app.setQuitOnLastWindowClosed(false);
+    // A damaged picture is skipped quietly; the decoders' complaints are no news.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
 }

@@ -1,13 +1,17 @@
 #include "app/Module1.h"
 #include "app/SaverStartup.h"
 #include "platform/SingleInstance.h"
+#include "settings/F_settei.h"
 #include "settings/SettingsFile.h"
+#include "support/FakeDriveSource.h"
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 #include "support/Fakes.h"
 #include "support/ScratchFolder.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,6 +37,9 @@ protected:
     {
         fakes.services.settingsFile = &settingsFile;
         fakes.services.notifier = &notifier;
+        drives.drives = {{folder.path(), QString()}};
+        drives.current = folder.path();
+        fakes.services.drives = &drives;
     }
 
     // Runs the load handler for a switch; returns whether the show goes on.
@@ -48,6 +55,7 @@ protected:
     CursorAwareNotifier notifier{fakes.cursor};
     SettingsFile settingsFile;
     SingleInstance instance;
+    FakeDriveSource drives;
     Module1 module;
 };
 
@@ -94,6 +102,34 @@ TEST_F(SaverStartupTest, PasswordSwitchAnswersOnceWithThePointerVisible)
     EXPECT_EQ(fakes.cursor.count(), -1);
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(folder.exists(QStringLiteral("Vistello.ini")));
+}
+
+TEST_F(SaverStartupTest, ConfigureShowsTheDialogWithThePointerAndNeverTheWindow)
+{
+    Form1 form(Edition::ScreenSaver, module, fakes.services);
+    int countInDialog = 99;
+    bool formSeen = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialog = qobject_cast<F_settei *>(w);
+            if (dialog && dialog->isVisible()) {
+                poll.stop();
+                countInDialog = fakes.cursor.count();
+                formSeen = form.isVisible();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        }
+    });
+    poll.start();
+    EXPECT_FALSE(load(form, QStringLiteral("/C:1234")));
+    EXPECT_EQ(countInDialog, 0);
+    EXPECT_FALSE(formSeen);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_EQ(fakes.cursor.count(), 0);
+    EXPECT_TRUE(folder.exists(QStringLiteral("Vistello.ini")));  // the dialog read (and so created) it
 }
 
 TEST_F(SaverStartupTest, SecondInstanceEndsBeforeTouchingAnything)
