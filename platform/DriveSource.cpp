@@ -7,7 +7,9 @@
 #include <QMap>
 #include <QSet>
 
+#ifndef Q_OS_WIN
 #include <dirent.h>
+#endif
 
 namespace {
 // File systems that never hold the user's files.
@@ -148,6 +150,21 @@ QString SystemDriveSource::DecodeLabel(const QString &linkName)
     return QString::fromUtf8(out.toLatin1());
 }
 
+#ifdef Q_OS_WIN
+// Windows has real drive letters; a drive without a medium does not exist as a folder.
+QList<Drive> SystemDriveSource::Drives()
+{
+    QList<Drive> drives;
+    for (const QFileInfo &root : QDir::drives())
+        drives << Drive{root.absolutePath(), QString()};
+    return drives;
+}
+
+bool SystemDriveSource::IsReady(const QString &root)
+{
+    return QDir(root).exists();
+}
+#else
 QList<Drive> SystemDriveSource::Drives()
 {
     QFile file(mountInfoPath_);
@@ -186,6 +203,8 @@ bool SystemDriveSource::IsReady(const QString &root)
     ::closedir(dir);
     return true;
 }
+
+#endif
 
 QString SystemDriveSource::CurrentFolder()
 {

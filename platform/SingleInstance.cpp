@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 SingleInstance::SingleInstance(const QString &programName, const QString &lockFolder)
 {
@@ -18,7 +20,11 @@ QString SingleInstance::defaultLockFolder()
     if (folder.isEmpty()) {
         // No runtime folder: a per-user folder under the temporary folder, never a
         // shared name that another user could take first.
+#ifdef Q_OS_UNIX
         folder = QDir::tempPath() + QStringLiteral("/vistello-") + QString::number(getuid());
+#else
+        folder = QDir::tempPath() + QStringLiteral("/vistello-") + qEnvironmentVariable("USERNAME");
+#endif
     }
     return folder;
 }
