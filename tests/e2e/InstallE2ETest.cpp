@@ -179,11 +179,6 @@ protected:
         return *xvfb_;
     }
 
-    bool screenCoveredBlack()
-    {
-        const QImage shot = xvfb().screenshot();
-        return !shot.isNull() && countPixels(shot, qRgb(0, 0, 0)) == shot.width() * shot.height();
-    }
 
     static uid_t processUser(qint64 pid)
     {
@@ -254,7 +249,7 @@ TEST_F(InstallE2E, InstalledShowRunsAsOrdinaryUserWithSettingsInTheUsersFolder)
     ASSERT_TRUE(xvfb().isRunning());
     UserHome user;
     auto show = startAsUser(user, {installed(QStringLiteral("bin/Vistello")), QStringLiteral("/s")});
-    ASSERT_TRUE(waitUntil([&] { return screenCoveredBlack(); }, 20000))
+    ASSERT_TRUE(waitUntil([&] { return xvfb().screenIsBlack(); }, 20000))
         << "the show did not cover the screen: " << show->errorOutput().toStdString();
     if (runningAsRoot())
         EXPECT_EQ(processUser(show->processId()), kUserId);
@@ -272,7 +267,7 @@ TEST_F(InstallE2E, InstalledShowRunsAsOrdinaryUserWithSettingsInTheUsersFolder)
     xvfb().xdotool({QStringLiteral("key"), QStringLiteral("space")});
     ASSERT_TRUE(show->waitForExit(10000)) << "a key did not end the show";
     EXPECT_EQ(show->exitCode(), 0) << show->errorOutput().toStdString();
-    EXPECT_TRUE(waitUntil([&] { return !screenCoveredBlack(); }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return !xvfb().screenIsBlack(); }, 5000));
 }
 
 TEST_F(InstallE2E, LaunchersStartTheInstalledProgramsForTheUser)

@@ -56,13 +56,6 @@ protected:
                       QString::number(geometry["Y"] + y), QStringLiteral("click"), QStringLiteral("1")});
     }
 
-    void expectEndsWithStatus0(ProgramRun &run)
-    {
-        ASSERT_TRUE(run.waitForExit(10000)) << "the program did not end";
-        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(run.exitCode(), 0) << run.errorOutput().toStdString();
-    }
-
     XvfbSession xvfb{QSize(1024, 768)};
     ScratchFolder folder;
     QString program;
@@ -90,7 +83,7 @@ TEST_F(SettingsDialogE2E, DialogOpensCentredAndOkStoresTheChoiceAndEnds)
     clickAt(4 + 32 + 10, 244 + 52 + 8);   // "移動" in the display-position frame
     QThread::msleep(300);
     clickAt(188 + 40, 400 + 16);          // "OK"
-    expectEndsWithStatus0(*run);
+    EXPECT_TRUE(endedWithStatus0(*run));
     EXPECT_EQ(folder.read(QStringLiteral("Vistello.ini")), ini(" 3 "));
 }
 
@@ -103,7 +96,7 @@ TEST_F(SettingsDialogE2E, EscEndsWithoutTouchingTheFile)
     clickAt(4 + 32 + 10, 244 + 20 + 8);   // "中央": a change that Esc must drop
     QThread::msleep(300);
     xvfb.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    expectEndsWithStatus0(*run);
+    EXPECT_TRUE(endedWithStatus0(*run));
     EXPECT_EQ(folder.read(QStringLiteral("Vistello.ini")), ini(" 2 "));
     EXPECT_EQ(QFileInfo(folder.file(QStringLiteral("Vistello.ini"))).lastModified(), written);
 }

@@ -117,6 +117,12 @@ QImage XvfbSession::screenshot() const
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+bool XvfbSession::screenIsBlack() const
+{
+    const QImage shot = screenshot();
+    return !shot.isNull() && countPixels(shot, qRgb(0, 0, 0)) == shot.width() * shot.height();
+}
+
 std::optional<bool> XvfbSession::pointerVisible() const
 {
     const auto out = run(QStringLiteral(VISTELLO_CURSOR_PROBE), {});
@@ -198,4 +204,14 @@ int countPixels(const QImage &image, QRgb color)
             n += (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) == qRgb(qRed(color), qGreen(color), qBlue(color)));
     }
     return n;
+}
+
+::testing::AssertionResult endedWithStatus0(ProgramRun &run, int timeoutMs)
+{
+    if (!run.waitForExit(timeoutMs))
+        return ::testing::AssertionFailure() << "the program did not end";
+    if (run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0)
+        return ::testing::AssertionFailure() << "exit status " << run.exitCode() << ": "
+                                             << run.errorOutput().toStdString();
+    return ::testing::AssertionSuccess();
 }

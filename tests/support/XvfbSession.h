@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,6 +29,9 @@ public:
 
     // The whole screen as the X server holds it (no pointer in it).
     QImage screenshot() const;
+    // Whether every pixel of the screen is black: the show covers it (the root
+    // window of this server is white).
+    bool screenIsBlack() const;
     // Runs xdotool with the arguments on this display; true when it exited with 0.
     bool xdotool(const QStringList &arguments, QString *output = nullptr) const;
     // Whether the pointer currently shows a non-blank cursor image.
@@ -68,6 +72,9 @@ private:
 // Copies a built program into a folder (its settings file then lives there too)
 // and returns the copy's path.
 QString copyProgram(const QString &builtProgram, const QString &folder);
+
+// The run ended by itself within the time, normally, with status 0.
+::testing::AssertionResult endedWithStatus0(ProgramRun &run, int timeoutMs = 10000);
 
 // Polls the condition, letting events run, until it holds or the time is up.
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs, int stepMs = 50);
