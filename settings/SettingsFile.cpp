@@ -40,7 +40,9 @@ bool hasNonAscii(const QByteArray &bytes)
 
 bool isValidUtf8(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the end counts as an error instead of
+    // being held back for more input that never comes.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     Q_UNUSED(text);
     return !decoder.hasError();
