@@ -88,9 +88,9 @@ TEST_P(HostileShowTest, RealWindowShowsTheGoodPicturesOfAMixedFolder)
     EXPECT_TRUE(form.isUnloaded());
 }
 
-// The folder vanishes, or its files do, while the show runs: the show goes on,
-// black while there is nothing to show, and never busy.
-TEST_P(HostileShowTest, FolderRemovedWhileTheShowRunsLeavesItRunningBlack)
+// The folder vanishes, or turns into something that cannot be listed, while the show runs: the show goes on,
+// never runs busy, and finds a picture again once one is back.
+TEST_P(HostileShowTest, FolderRemovedWhileTheShowRunsKeepsItRunning)
 {
     ASSERT_TRUE(HostileFiles::WriteAll(folder.path(), HostileFiles::Pictures()));
     Form1 form(Edition::ScreenSaver, module, fakes.services);
@@ -108,6 +108,18 @@ TEST_P(HostileShowTest, FolderRemovedWhileTheShowRunsLeavesItRunningBlack)
     // Nothing loads any more; the timer slows to its retry period.
     EXPECT_GE(form.Timer1->interval(), 1000);
     EXPECT_GT(loader.attempts, before);
+
+    // A file in the folder's place (root reads any folder, so this stands for
+    // one that cannot be read): the same.
+    {
+        QFile blocker(folder.path());
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    for (int i = 0; i < 3000; ++i)
+        form.Timer1_Timer();
+    EXPECT_FALSE(form.isUnloaded());
+    EXPECT_TRUE(form.Timer1->isActive());
+    ASSERT_TRUE(QFile::remove(folder.path()));
 
     // One of the listed pictures comes back: the show picks it up again.
     loader.shown.clear();
