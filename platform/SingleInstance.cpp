@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -16,7 +17,13 @@ SingleInstance::SingleInstance(const QString &programName, const QString &lockFo
 
 QString SingleInstance::defaultLockFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString folder;
+#ifdef Q_OS_UNIX
+    // Without XDG_RUNTIME_DIR Qt would warn and pick a folder of its own; the
+    // per-user folder below is the same idea without the noise.
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+#endif
+        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
         // No runtime folder: a per-user folder under the temporary folder, never a
         // shared name that another user could take first.
@@ -33,6 +40,12 @@ bool SingleInstance::otherInstanceRunning()
 {
     if (lock_ && lock_->isLocked())
         return false;
+#ifdef Q_OS_UNIX
+    // A lock folder that another user made (a squatted name in the temporary
+    // folder) must not keep this user's program from running.
+    if (QFileInfo(QFileInfo(path_).absolutePath()).ownerId() != getuid())
+        return false;
+#endif
     lock_ = std::make_unique<QLockFile>(path_);
     // A lock whose owner process is gone counts as stale at once.
     lock_->setStaleLockTime(0);
