@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -52,6 +53,26 @@ TEST_F(ScreenSaverE2E, ShowCreatesDefaultsCoversScreenHidesPointerAndEndsOnKey)
     xvfb.xdotool({QStringLiteral("key"), QStringLiteral("Tab")});
     EXPECT_TRUE(endedWithStatus0(*show));
     EXPECT_TRUE(waitUntil([&] { return !xvfb.screenIsBlack(); }, 5000));
+}
+
+TEST_F(ScreenSaverE2E, ShowCoversTheScreenUnderAWindowManagerToo)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+        GTEST_SKIP() << "openbox is not installed";
+    QProcess wm;
+    wm.setProcessEnvironment(xvfb.environment());
+    wm.setStandardOutputFile(QProcess::nullDevice());
+    wm.setStandardErrorFile(QProcess::nullDevice());
+    wm.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(wm.waitForStarted());
+    QThread::msleep(500);
+
+    auto show = start({QStringLiteral("/s")});
+    EXPECT_TRUE(waitUntil([&] { return xvfb.screenIsBlack(); }, 15000)) << "the screen was not covered";
+    xvfb.xdotool({QStringLiteral("key"), QStringLiteral("x")});
+    EXPECT_TRUE(endedWithStatus0(*show));
+    wm.terminate();
+    wm.waitForFinished(5000);
 }
 
 TEST_F(ScreenSaverE2E, ShowEndsOnClick)
