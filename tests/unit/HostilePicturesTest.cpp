@@ -33,6 +33,13 @@ public:
     int attempts = 0;
 };
 
+// AddressSanitizer holds freed memory back for a while, so peaks say nothing there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long kPeakAllowanceKB = 1024 * 1024;
+#else
+constexpr long kPeakAllowanceKB = 200 * 1024;
+#endif
+
 long peakKilobytes()
 {
     rusage usage{};
@@ -68,7 +75,7 @@ TEST(HostilePicturesTest, EachFileLoadsOrIsRefusedWithAReasonAsExpected)
         EXPECT_EQ(picture.ok(), picture.error.isEmpty()) << name;
     }
     // Headers that claim 65535 x 65535 pixels (16 GB) must not be allocated.
-    EXPECT_LT(peakKilobytes() - before, 200 * 1024);
+    EXPECT_LT(peakKilobytes() - before, kPeakAllowanceKB);
 }
 
 TEST(HostilePicturesTest, OnlyPictureNamesAreListedAndOddNamesKeepTheirText)
@@ -137,5 +144,5 @@ TEST(HostilePicturesTest, ShowRunsOverAMixedFolderInEveryModeAndOrder)
             EXPECT_TRUE(wrong.isEmpty()) << "shown: " << QStringList(wrong.values()).join(", ").toStdString();
         }
     }
-    EXPECT_LT(peakKilobytes() - before, 200 * 1024);
+    EXPECT_LT(peakKilobytes() - before, kPeakAllowanceKB);
 }
