@@ -48,12 +48,56 @@ bool isValidUtf8(const QByteArray &bytes)
     return !decoder.hasError();
 }
 
+// The converter's table for the code page (ICU's IBM-943) swaps three control
+// characters: byte 1A gives U+001C, 1C gives U+007F and 7F gives U+001A, and the
+// encoder swaps them back. The code page itself maps every byte below 80 to the
+// same code point, as other programs read these files; this undoes the swap
+// where the converter makes it.
+bool converterSwapsControls()
+{
+    static const bool swaps = [] {
+        QStringDecoder decoder(kCodePage);
+        return decoder.decode(QByteArray("\x1a")) == QString(QChar(0x1C));
+    }();
+    return swaps;
+}
+
+QString unswapControls(QString text)
+{
+    if (!converterSwapsControls())
+        return text;
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case 0x1C: c = QChar(0x1A); break;
+        case 0x7F: c = QChar(0x1C); break;
+        case 0x1A: c = QChar(0x7F); break;
+        default: break;
+        }
+    }
+    return text;
+}
+
+QString swapControls(QString text)
+{
+    if (!converterSwapsControls())
+        return text;
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case 0x1A: c = QChar(0x1C); break;
+        case 0x1C: c = QChar(0x7F); break;
+        case 0x7F: c = QChar(0x1A); break;
+        default: break;
+        }
+    }
+    return text;
+}
+
 QString decode(const QByteArray &bytes, bool utf8)
 {
     if (utf8)
         return QString::fromUtf8(bytes);
     QStringDecoder decoder(kCodePage);
-    return decoder.decode(bytes);
+    return unswapControls(decoder.decode(bytes));
 }
 
 // The code-page bytes of a text, when the code page can hold it. Decoding them
@@ -62,11 +106,11 @@ QString decode(const QByteArray &bytes, bool utf8)
 std::optional<QByteArray> toCodePage(const QString &text)
 {
     QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder.encode(text);
+    const QByteArray bytes = encoder.encode(swapControls(text));
     if (encoder.hasError())
         return std::nullopt;
     QStringDecoder decoder(kCodePage);
-    const QString back = decoder.decode(bytes);
+    const QString back = unswapControls(decoder.decode(bytes));
     if (decoder.hasError() || back != text)
         return std::nullopt;
     return bytes;
