@@ -28,49 +28,9 @@ constexpr gid_t kGroupId = 65534;
 
 bool runningAsRoot() { return geteuid() == 0; }
 
-// Splits an Exec value of a desktop entry into its arguments: string escapes
-// first (\\ \s \t \n \r), then double quotes with \" \` \$ \\ inside.
-QStringList execArguments(const QString &value)
-{
-    QString text;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
-            text += value[i];
-            continue;
-        }
-        const char next = value[++i].toLatin1();
-        switch (next) {
-        case 's': text += QLatin1Char(' '); break;
-        case 't': text += QLatin1Char('\t'); break;
-        case 'n': text += QLatin1Char('\n'); break;
-        case 'r': text += QLatin1Char('\r'); break;
-        case '\\': text += QLatin1Char('\\'); break;
-        default: text += QLatin1Char('\\'); text += value[i]; break;
-        }
-    }
-    QStringList arguments;
-    QString current;
-    bool quoted = false, any = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted && c == QLatin1Char('\\') && i + 1 < text.size()) {
-            current += text[++i];
-        } else if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-            any = true;
-        } else if (c == QLatin1Char(' ') && !quoted) {
-            if (any || !current.isEmpty())
-                arguments << current;
-            current.clear();
-            any = false;
-        } else {
-            current += c;
-        }
-    }
-    if (any || !current.isEmpty())
-        arguments << current;
-    return arguments;
-}
+// The launchers quote the installed paths (the prefix holds a blank) and use no
+// other escapes, so Qt's own splitting reads their Exec values.
+QStringList execArguments(const QString &value) { return QProcess::splitCommand(value); }
 
 QMap<QString, QString> desktopEntry(const QString &path)
 {
@@ -132,12 +92,10 @@ protected:
     // A home folder of the user's own, with its configuration and runtime folders.
     struct UserHome {
         ScratchFolder scratch;
-        QString home;
-        QString runtime;
+        QString home = scratch.path() + "/home";
+        QString runtime = scratch.path() + "/runtime";
         UserHome()
         {
-            home = scratch.path() + QStringLiteral("/home");
-            runtime = scratch.path() + QStringLiteral("/runtime");
             QDir().mkpath(home);
             QDir().mkpath(runtime);
             QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
@@ -150,24 +108,17 @@ protected:
         }
     };
 
-    // The command that runs a program as the ordinary user, with that user's folders.
-    static std::pair<QString, QStringList> asUser(const UserHome &user, const QStringList &command)
-    {
-        QStringList arguments;
-        if (runningAsRoot()) {
-            arguments << QStringLiteral("--reuid=%1").arg(kUserId) << QStringLiteral("--regid=%1").arg(kGroupId)
-                      << QStringLiteral("--clear-groups") << QStringLiteral("--") << QStringLiteral("env");
-        }
-        arguments << QStringLiteral("HOME=") + user.home
-                  << QStringLiteral("XDG_CONFIG_HOME=") + user.home + QStringLiteral("/.config")
-                  << QStringLiteral("XDG_RUNTIME_DIR=") + user.runtime << command;
-        return {runningAsRoot() ? QStringLiteral("setpriv") : QStringLiteral("env"), arguments};
-    }
-
+    // Runs a program as the ordinary user, with that user's folders.
     std::unique_ptr<ProgramRun> startAsUser(const UserHome &user, const QStringList &command)
     {
-        const auto [program, arguments] = asUser(user, command);
-        auto run = std::make_unique<ProgramRun>(xvfb(), program, arguments, installed(QStringLiteral("bin")));
+        QStringList arguments;
+        if (runningAsRoot())
+            arguments << QString("--reuid=%1").arg(kUserId) << QString("--regid=%1").arg(kGroupId) << "--clear-groups"
+                      << "--" << "env";
+        arguments << "HOME=" + user.home << "XDG_CONFIG_HOME=" + user.home + "/.config"
+                  << "XDG_RUNTIME_DIR=" + user.runtime << command;
+        auto run = std::make_unique<ProgramRun>(xvfb(), runningAsRoot() ? "setpriv" : "env", arguments,
+                                                installed("bin"));
         EXPECT_TRUE(run->started());
         return run;
     }
@@ -178,7 +129,6 @@ protected:
             xvfb_ = std::make_unique<XvfbSession>(QSize(800, 600));
         return *xvfb_;
     }
-
 
     static uid_t processUser(qint64 pid)
     {
@@ -192,17 +142,12 @@ protected:
         return static_cast<uid_t>(-1);
     }
 
-    static QTemporaryDir *base_;
-    static QString *prefix_;
-    static QString *installLog_;
-    static bool installed_;
+    static inline QTemporaryDir *base_ = nullptr;
+    static inline QString *prefix_ = nullptr;
+    static inline QString *installLog_ = nullptr;
+    static inline bool installed_ = false;
     std::unique_ptr<XvfbSession> xvfb_;
 };
-
-QTemporaryDir *InstallE2E::base_ = nullptr;
-QString *InstallE2E::prefix_ = nullptr;
-QString *InstallE2E::installLog_ = nullptr;
-bool InstallE2E::installed_ = false;
 
 TEST_F(InstallE2E, InstallsProgramsIconAndValidLaunchers)
 {
@@ -212,23 +157,23 @@ TEST_F(InstallE2E, InstallsProgramsIconAndValidLaunchers)
         EXPECT_TRUE(info.permissions() & QFile::ExeOther) << program;
     }
 
-    const QImage icon(installed(QStringLiteral("share/icons/hicolor/32x32/apps/vistello.png")));
+    const QImage icon(installed("share/icons/hicolor/32x32/apps/vistello.png"));
     ASSERT_EQ(icon.size(), QSize(32, 32));
     const QImage source = QImage(vistello_xpm).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32), source);
 
-    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     ASSERT_FALSE(validator.isEmpty()) << "desktop-file-validate is missing (Debian package desktop-file-utils)";
-    const QString bin = installed(QStringLiteral("bin"));
+    const QString bin = installed("bin");
     const struct {
         const char *file;
         QStringList exec;
     } launchers[] = {
-        {"vistello.desktop", {bin + QStringLiteral("/Vistello_manual")}},
-        {"vistello-settings.desktop", {bin + QStringLiteral("/Vistello"), QStringLiteral("/c")}},
+        {"vistello.desktop", {bin + "/Vistello_manual"}},
+        {"vistello-settings.desktop", {bin + "/Vistello", "/c"}},
     };
     for (const auto &launcher : launchers) {
-        const QString path = installed(QStringLiteral("share/applications/") + QLatin1String(launcher.file));
+        const QString path = installed(QString("share/applications/") + launcher.file);
         ASSERT_TRUE(QFileInfo(path).isFile()) << launcher.file;
         QProcess validate;
         validate.setProcessChannelMode(QProcess::MergedChannels);
@@ -238,9 +183,9 @@ TEST_F(InstallE2E, InstallsProgramsIconAndValidLaunchers)
         EXPECT_TRUE(validate.readAll().trimmed().isEmpty()) << launcher.file;
 
         const auto entry = desktopEntry(path);
-        EXPECT_EQ(execArguments(entry.value(QStringLiteral("Exec"))), launcher.exec) << launcher.file;
-        EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral("vistello"));
-        EXPECT_EQ(entry.value(QStringLiteral("X-Vistello-Version")), AppInfo::version());
+        EXPECT_EQ(execArguments(entry.value("Exec")), launcher.exec) << launcher.file;
+        EXPECT_EQ(entry.value("Icon"), "vistello");
+        EXPECT_EQ(entry.value("X-Vistello-Version"), AppInfo::version());
     }
 }
 
@@ -248,15 +193,15 @@ TEST_F(InstallE2E, InstalledShowRunsAsOrdinaryUserWithSettingsInTheUsersFolder)
 {
     ASSERT_TRUE(xvfb().isRunning());
     UserHome user;
-    auto show = startAsUser(user, {installed(QStringLiteral("bin/Vistello")), QStringLiteral("/s")});
+    auto show = startAsUser(user, {installed("bin/Vistello"), "/s"});
     ASSERT_TRUE(waitUntil([&] { return xvfb().screenIsBlack(); }, 20000))
         << "the show did not cover the screen: " << show->errorOutput().toStdString();
     if (runningAsRoot())
         EXPECT_EQ(processUser(show->processId()), kUserId);
 
-    const QString settings = user.home + QStringLiteral("/.config/Vistello/Vistello.ini");
+    const QString settings = user.home + "/.config/Vistello/Vistello.ini";
     ASSERT_TRUE(waitUntil([&] { return QFileInfo(settings).isFile(); }, 5000)) << "no settings file in the user's folder";
-    EXPECT_FALSE(QFileInfo::exists(installed(QStringLiteral("bin/Vistello.ini"))));
+    EXPECT_FALSE(QFileInfo::exists(installed("bin/Vistello.ini")));
     if (runningAsRoot())
         EXPECT_EQ(QFileInfo(settings).ownerId(), kUserId);
     // No pictures folder in that home: the home itself is the default.
@@ -264,7 +209,7 @@ TEST_F(InstallE2E, InstalledShowRunsAsOrdinaryUserWithSettingsInTheUsersFolder)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readLine(), QDir(user.home).canonicalPath().toLocal8Bit() + "/\r\n");
 
-    xvfb().xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    xvfb().xdotool({"key", "space"});
     ASSERT_TRUE(show->waitForExit(10000)) << "a key did not end the show";
     EXPECT_EQ(show->exitCode(), 0) << show->errorOutput().toStdString();
     EXPECT_TRUE(waitUntil([&] { return !xvfb().screenIsBlack(); }, 5000));
@@ -275,12 +220,11 @@ TEST_F(InstallE2E, LaunchersStartTheInstalledProgramsForTheUser)
     ASSERT_TRUE(xvfb().isRunning());
     UserHome user;
     for (const char *file : {"vistello-settings.desktop", "vistello.desktop"}) {
-        const auto entry = desktopEntry(installed(QStringLiteral("share/applications/") + QLatin1String(file)));
-        auto run = startAsUser(user, execArguments(entry.value(QStringLiteral("Exec"))));
+        const auto entry = desktopEntry(installed(QString("share/applications/") + file));
+        auto run = startAsUser(user, execArguments(entry.value("Exec")));
         QString ids;
         ASSERT_TRUE(waitUntil([&] {
-            return xvfb().xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                   QString::number(run->processId())}, &ids);
+            return xvfb().xdotool({"search", "--onlyvisible", "--pid", QString::number(run->processId())}, &ids);
         }, 20000)) << file << " showed no window; running: " << run->isRunning() << ", exit code " << run->exitCode()
                    << ", " << run->errorOutput().toStdString();
         // The settings dialog leaves on Esc without storing anything. A key that
@@ -288,13 +232,12 @@ TEST_F(InstallE2E, LaunchersStartTheInstalledProgramsForTheUser)
         bool ended = false;
         for (int attempt = 0; attempt < 3 && !ended; ++attempt) {
             QThread::msleep(500);
-            xvfb().xdotool({QStringLiteral("key"), QStringLiteral("--window"), ids.split('\n').first(),
-                            QStringLiteral("Escape")});
+            xvfb().xdotool({"key", "--window", ids.split('\n').first(), "Escape"});
             ended = run->waitForExit(4000);
         }
         ASSERT_TRUE(ended) << file << ": Esc did not close the dialog";
         EXPECT_EQ(run->exitCode(), 0) << file;
-        EXPECT_TRUE(QFileInfo(user.home + QStringLiteral("/.config/Vistello/Vistello.ini")).isFile()) << file;
+        EXPECT_TRUE(QFileInfo(user.home + "/.config/Vistello/Vistello.ini").isFile()) << file;
     }
 }
 
