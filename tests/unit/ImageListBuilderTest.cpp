@@ -48,56 +48,38 @@ void exchangeSort(QStringList &names)
 }
 }
 
-TEST(ImageListBuilderTest, SortsByCodeUnitsAcrossPatterns)
-{
-    ScratchFolder dir;
-    touch(dir, {"b.jpg", "A.gif", "a.bmp", "c.JPEG"});
-    SlideshowState s;
-    const auto r = build(dir.path() + "/", s);
-    EXPECT_TRUE(r.finished);
-    EXPECT_TRUE(r.folderListed);
-    EXPECT_EQ(s.ImageCount, 4);
-    EXPECT_EQ(TextOf(listed(s)), TextOf(QStringList({"A.gif", "a.bmp", "b.jpg", "c.JPEG"})));
-    EXPECT_TRUE(s.ImageList[0].isEmpty());
-    EXPECT_TRUE(s.ImageList[5].isEmpty());
-}
-
-TEST(ImageListBuilderTest, PrefixAndExtensionOrder)
-{
-    ScratchFolder dir;
-    touch(dir, {"x.jpg", "x.jpeg", "x1.gif", "X.bmp", "10.jpg", "9.jpg"});
-    SlideshowState s;
-    build(dir.path() + "/", s);
-    EXPECT_EQ(TextOf(listed(s)), TextOf(QStringList({"10.jpg", "9.jpg", "X.bmp", "x.jpeg", "x.jpg", "x1.gif"})));
-}
-
-TEST(ImageListBuilderTest, OrderIsUtf16CodeUnitsNotCodePoints)
+TEST(ImageListBuilderTest, SortsByUtf16CodeUnitsAcrossPatterns)
 {
     // U+1F600 is stored as D83D DE00 and so sorts before U+FF21 (full-width A),
     // although its code point is larger; kana and kanji come after ASCII.
     const QString emoji = QString::fromUtf16(u"\U0001F600.jpg");
     const QString wideA = QString::fromUtf16(u"\uFF21.jpg");
     const QString kanji = QString::fromUtf16(u"写真.jpg");
-    ScratchFolder dir;
-    touch(dir, {wideA, kanji, emoji, "z.jpg"});
-    SlideshowState s;
-    build(dir.path() + "/", s);
-    EXPECT_EQ(TextOf(listed(s)), TextOf(QStringList({"z.jpg", kanji, emoji, wideA})));
+    const struct { QStringList files, order; } cases[] = {
+        {{"b.jpg", "A.gif", "a.bmp", "c.JPEG"}, {"A.gif", "a.bmp", "b.jpg", "c.JPEG"}},
+        {{"x.jpg", "x.jpeg", "x1.gif", "X.bmp", "10.jpg", "9.jpg"},
+         {"10.jpg", "9.jpg", "X.bmp", "x.jpeg", "x.jpg", "x1.gif"}},
+        {{wideA, kanji, emoji, "z.jpg"}, {"z.jpg", kanji, emoji, wideA}},
+    };
+    for (const auto &c : cases) {
+        ScratchFolder dir;
+        touch(dir, c.files);
+        SlideshowState s;
+        const auto r = build(dir.path() + "/", s);
+        EXPECT_TRUE(r.finished);
+        EXPECT_TRUE(r.folderListed);
+        EXPECT_EQ(TextOf(listed(s)), TextOf(c.order));
+        EXPECT_TRUE(s.ImageList[0].isEmpty());
+        EXPECT_TRUE(s.ImageList[static_cast<std::size_t>(c.files.size() + 1)].isEmpty());
+    }
 }
 
 TEST(ImageListBuilderTest, MatchesOnlyPictureNamesInAnyCase)
 {
-    EXPECT_TRUE(ImageListBuilder::IsPictureName("P.JPG"));
-    EXPECT_TRUE(ImageListBuilder::IsPictureName("q.Jpeg"));
-    EXPECT_TRUE(ImageListBuilder::IsPictureName("r.GiF"));
-    EXPECT_TRUE(ImageListBuilder::IsPictureName("s.bMP"));
-    EXPECT_TRUE(ImageListBuilder::IsPictureName("a.b.jpg"));
-    EXPECT_FALSE(ImageListBuilder::IsPictureName("y.png"));
-    EXPECT_FALSE(ImageListBuilder::IsPictureName("z.tif"));
-    EXPECT_FALSE(ImageListBuilder::IsPictureName("t.jpg.txt"));
-    EXPECT_FALSE(ImageListBuilder::IsPictureName("u.jpe"));
-    EXPECT_FALSE(ImageListBuilder::IsPictureName("jpg"));
-    EXPECT_FALSE(ImageListBuilder::IsPictureName(".hidden.jpg"));
+    for (const char *yes : {"P.JPG", "q.Jpeg", "r.GiF", "s.bMP", "a.b.jpg"})
+        EXPECT_TRUE(ImageListBuilder::IsPictureName(QString::fromLatin1(yes))) << yes;
+    for (const char *no : {"y.png", "z.tif", "t.jpg.txt", "u.jpe", "jpg", ".hidden.jpg"})
+        EXPECT_FALSE(ImageListBuilder::IsPictureName(QString::fromLatin1(no))) << no;
     // Only ASCII letters fold: a full-width "ＪＰＧ" is another extension.
     EXPECT_FALSE(ImageListBuilder::IsPictureName(QString::fromUtf16(u"v.\uFF2A\uFF30\uFF27")));
 }
@@ -118,24 +100,18 @@ TEST(ImageListBuilderTest, ListsRegularNonHiddenFilesAndLinksToThem)
 
 TEST(ImageListBuilderTest, EmptyMissingAndNonFolderGiveEmptyList)
 {
-    ScratchFolder dir;
-    SlideshowState s;
-    s.ImageCount = 7;
-    auto r = build(dir.path() + "/", s);
-    EXPECT_TRUE(r.finished);
-    EXPECT_TRUE(r.folderListed);
-    EXPECT_EQ(s.ImageCount, 0);
-
-    s.ImageCount = 7;
-    r = build(dir.path() + "/no/such/folder/", s);
-    EXPECT_TRUE(r.finished);
-    EXPECT_FALSE(r.folderListed);
-    EXPECT_EQ(s.ImageCount, 0);
-
-    touch(dir, {"file.jpg"});
-    r = build(dir.file("file.jpg") + "/", s);
-    EXPECT_FALSE(r.folderListed);
-    EXPECT_EQ(s.ImageCount, 0);
+    ScratchFolder empty, other;
+    touch(other, {"file.jpg"});
+    const struct { QString folder; bool listed; } cases[] = {
+        {empty.path() + "/", true}, {empty.path() + "/no/such/folder/", false}, {other.file("file.jpg") + "/", false}};
+    for (const auto &c : cases) {
+        SlideshowState s;
+        s.ImageCount = 7;
+        const auto r = build(c.folder, s);
+        EXPECT_TRUE(r.finished) << TextOf(c.folder);
+        EXPECT_EQ(r.folderListed, c.listed) << TextOf(c.folder);
+        EXPECT_EQ(s.ImageCount, 0);
+    }
 }
 
 TEST(ImageListBuilderTest, FolderWithoutTrailingSlashAndPatternCharactersIsTakenLiterally)

@@ -111,7 +111,6 @@ TEST(SlideshowEngineTest, PlaceAtRandomCoversTheWindowInWholeTwips)
     rig.engine.PlaceAtRandom();
     EXPECT_EQ(rig.surface.left, 6930);    // floor(13861 * 0.5)
     EXPECT_EQ(rig.surface.top, 10770);    // H - h: the picture stays inside
-    EXPECT_EQ(rig.log.filter("seed").size(), 2);
 
     rig.log.clear();
     rig.engine.PlaceAtRandom();
@@ -163,8 +162,6 @@ TEST(SlideshowEngineTest, EnterFromEachEdgeInDrawOrder)
         EXPECT_EQ(rig.surface.left, c.left);
         EXPECT_EQ(rig.surface.top, c.top);
         EXPECT_DOUBLE_EQ(rig.state.MoveAngle, c.degrees * (3.141592 / 180));
-        EXPECT_DOUBLE_EQ(rig.state.MoveDX, std::cos(rig.state.MoveAngle));
-        EXPECT_DOUBLE_EQ(rig.state.MoveDY, -std::sin(rig.state.MoveAngle));
         EXPECT_EQ(TextOf(rig.steps()), TextOf(c.steps));
         // Just outside the window, exactly on the leaving limits: not gone yet.
         EXPECT_FALSE(rig.engine.HasLeft());
@@ -254,7 +251,7 @@ TEST(SlideshowEngineTest, OnePictureIsReadAgainAtEverySwitch)
     }
 }
 
-TEST(SlideshowEngineTest, ModeTwoPlacesEachNewPictureAtRandom)
+TEST(SlideshowEngineTest, ModeTwoPlacesEachNewPictureAtRandomAndOtherModesDoNothing)
 {
     Rig rig(2, "FILE_NAME", 2);
     rig.script({0.5f, 0});
@@ -262,10 +259,8 @@ TEST(SlideshowEngineTest, ModeTwoPlacesEachNewPictureAtRandom)
     EXPECT_EQ(TextOf(rig.pictures.requested), TextOf(paths({2})));
     EXPECT_EQ(rig.surface.left, 5280);  // floor(10561 * 0.5)
     EXPECT_EQ(rig.surface.top, 0);
-}
 
-TEST(SlideshowEngineTest, OtherModesDoNothingOnATick)
-{
+    // Other modes do nothing on a tick.
     for (double mode : {0.0, 4.0, 2.5}) {
         Rig rig(3, "RANDOM", mode);
         rig.engine.Tick();
@@ -296,29 +291,22 @@ TEST(SlideshowEngineTest, MovingPictureIsReplacedOnTheTickAfterItPassesTheEdge)
 
 TEST(SlideshowEngineTest, MoveSpeedZeroNeverMovesAndNegativeLeavesAtOnce)
 {
-    Rig still(2, "FILE_NAME", 3);
-    still.settings.MoveSpeed = 0;
-    still.script({0, 0.5f, 0.5f});
-    still.engine.EnterFromRandomEdge();
-    for (int i = 0; i < 1000; ++i)
-        still.engine.Tick();
+    // Enters from the left edge heading right, then ticks.
+    const auto run = [](Rig &rig, double speed, int ticks) {
+        rig.settings.MoveSpeed = speed;
+        rig.script({0, 0.5f, 0.5f});
+        rig.engine.EnterFromRandomEdge();
+        for (int i = 0; i < ticks; ++i)
+            rig.engine.Tick();
+    };
+    Rig still(2, "FILE_NAME", 3), away(2, "FILE_NAME", 3), far(2, "FILE_NAME", 3);
+    run(still, 0, 1000);
     EXPECT_EQ(still.surface.left, -still.surface.width);
     EXPECT_TRUE(still.pictures.requested.isEmpty());
-
-    Rig away(2, "FILE_NAME", 3);
-    away.settings.MoveSpeed = -3;
-    away.script({0, 0.5f, 0.5f});
-    away.engine.EnterFromRandomEdge();
-    for (int i = 0; i < 4; ++i)
-        away.engine.Tick();
+    run(away, -3, 4);
     EXPECT_EQ(TextOf(away.pictures.requested), TextOf(paths({2, 1, 2, 1})));
-
     // A speed so large that the position overflows single precision.
-    Rig far(2, "FILE_NAME", 3);
-    far.settings.MoveSpeed = std::numeric_limits<double>::max();
-    far.script({0, 0.5f, 0.5f});
-    far.engine.EnterFromRandomEdge();
-    far.engine.Tick();
+    run(far, std::numeric_limits<double>::max(), 1);
     EXPECT_EQ(TextOf(far.pictures.requested), TextOf(paths({2})));
     EXPECT_TRUE(std::isfinite(far.surface.left));
 }
@@ -397,20 +385,13 @@ TEST(SlideshowEngineTest, DrawsInOneTickAreIndependentWithTheRealSource)
 {
     // Every reseed reads the same clock value, as happens within one tick.
     ClockRandom clockRandom([] { return std::uint64_t{1234567}; });
-    SaverSettings settings;
-    settings.PictureOrder = "RANDOM";
-    SlideshowState state;
-    FakePictureLoader pictures;
-    FakeShowSurface surface(15360, 11520);
-    surface.setPictureSize(15, 15);
-    SlideshowEngine engine(settings, state, clockRandom, pictures, surface);
+    Rig rig(3, "RANDOM");
+    SlideshowEngine engine(rig.settings, rig.state, clockRandom, rig.pictures, rig.surface);
+    rig.surface.setPictureSize(15, 15);
     int onDiagonal = 0;
     for (int i = 0; i < 50; ++i) {
         engine.PlaceAtRandom();
-        const double x = surface.left / 15346.0;
-        const double y = surface.top / 11506.0;
-        if (std::abs(x - y) < 0.01)
-            ++onDiagonal;
+        onDiagonal += std::abs(rig.surface.left / 15346.0 - rig.surface.top / 11506.0) < 0.01;
     }
     EXPECT_LT(onDiagonal, 5);
 }
