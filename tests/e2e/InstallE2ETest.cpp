@@ -28,6 +28,8 @@ constexpr gid_t kGroupId = 65534;
 
 bool runningAsRoot() { return geteuid() == 0; }
 
+void setMode(const QString &path, mode_t mode) { ::chmod(QFile::encodeName(path).constData(), mode); }
+
 // The launchers quote the installed paths (the prefix holds a blank) and use no
 // other escapes, so Qt's own splitting reads their Exec values.
 QStringList execArguments(const QString &value) { return QProcess::splitCommand(value); }
@@ -54,32 +56,24 @@ protected:
         base_ = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/vistello-install-XXXXXX"));
         // Other users must reach the installed programs; the blank in the prefix
         // makes the launchers quote their paths.
-        QFile::setPermissions(base_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                 | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                                                 | QFile::ExeOther);
-        prefix_ = new QString(base_->path() + QStringLiteral("/inst root"));
+        setMode(base_->path(), 0755);
+        prefix_ = new QString(base_->path() + "/inst root");
         QProcess install;
         install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral(VISTELLO_CMAKE_COMMAND),
-                      {QStringLiteral("--install"), QStringLiteral(VISTELLO_BUILD_DIR), QStringLiteral("--prefix"),
-                       *prefix_});
+        install.start(VISTELLO_CMAKE_COMMAND, {"--install", VISTELLO_BUILD_DIR, "--prefix", *prefix_});
         installed_ = install.waitForFinished(120000) && install.exitStatus() == QProcess::NormalExit
                   && install.exitCode() == 0;
         installLog_ = new QString(QString::fromLocal8Bit(install.readAll()));
-        if (installed_ && !runningAsRoot()) {
-            // An ordinary user running the tests owns the prefix: take away the
-            // write right on the program folder instead.
-            QFile::setPermissions(*prefix_ + QStringLiteral("/bin"),
-                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                                      | QFile::ReadOther | QFile::ExeOther);
-        }
+        // An ordinary user running the tests owns the prefix: take away the
+        // write right on the program folder instead.
+        if (installed_ && !runningAsRoot())
+            setMode(*prefix_ + "/bin", 0555);
     }
 
     static void TearDownTestSuite()
     {
         if (!runningAsRoot())
-            QFile::setPermissions(*prefix_ + QStringLiteral("/bin"), QFile::ReadOwner | QFile::WriteOwner
-                                                                          | QFile::ExeOwner);
+            setMode(*prefix_ + "/bin", 0700);
         delete base_;
         delete prefix_;
         delete installLog_;
@@ -98,9 +92,8 @@ protected:
         {
             QDir().mkpath(home);
             QDir().mkpath(runtime);
-            QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                      | QFile::ExeOther | QFile::ExeGroup);
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            setMode(scratch.path(), 0711);
+            setMode(runtime, 0700);
             if (runningAsRoot()) {
                 EXPECT_EQ(::chown(home.toLocal8Bit().constData(), kUserId, kGroupId), 0);
                 EXPECT_EQ(::chown(runtime.toLocal8Bit().constData(), kUserId, kGroupId), 0);
