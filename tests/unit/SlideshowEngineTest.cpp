@@ -103,7 +103,7 @@ TEST(SlideshowEngineTest, PlaceCentredSplitsTheOverhangEvenly)
     EXPECT_EQ(rig.surface.top, -1740);
 }
 
-TEST(SlideshowEngineTest, PlaceAtRandomCoversTheWindowInWholeTwips)
+TEST(SlideshowEngineTest, PlaceAtRandomCoversTheWindowInWholeTwipsAlsoForPicturesAsWideOrWider)
 {
     Rig rig;
     rig.surface.setPictureSize(1500, 750);
@@ -115,11 +115,7 @@ TEST(SlideshowEngineTest, PlaceAtRandomCoversTheWindowInWholeTwips)
     rig.log.clear();
     rig.engine.PlaceAtRandom();
     EXPECT_EQ(TextOf(rig.log), TextOf(QStringList({"seed", "w", "draw", "W", "Left=13860", "seed", "h", "draw", "H", "Top=10770"})));
-}
 
-TEST(SlideshowEngineTest, PlaceAtRandomWithPicturesAsWideOrWiderThanTheWindow)
-{
-    Rig rig;
     rig.surface.setPictureSize(15360, 11520);  // exactly the window
     rig.script({kAlmostOne, kAlmostOne});
     rig.engine.PlaceAtRandom();
@@ -208,7 +204,7 @@ TEST(SlideshowEngineTest, LeavingTestIsStrictOnAllFourLimits)
     }
 }
 
-TEST(SlideshowEngineTest, FileNameOrderWrapsAround)
+TEST(SlideshowEngineTest, OrderSequencesInFileNameAndRandomOrder)
 {
     Rig rig(3);
     for (int i = 0; i < 4; ++i)
@@ -219,18 +215,16 @@ TEST(SlideshowEngineTest, FileNameOrderWrapsAround)
     // Centred: 320 x 240 pixels in a 1024 x 768 window.
     EXPECT_EQ(rig.surface.left, 5280);
     EXPECT_EQ(rig.surface.top, 3960);
-}
 
-TEST(SlideshowEngineTest, RandomOrderDrawsEachSwitchAndStillAdvancesTheCounter)
-{
-    Rig rig(3, "RANDOM");
-    rig.script({0, kAlmostOne, 0.5f, 0.5f});
+    // Random order draws at each switch and still advances the counter.
+    Rig random(3, "RANDOM");
+    random.script({0, kAlmostOne, 0.5f, 0.5f});
     for (int i = 0; i < 4; ++i)
-        rig.engine.Tick();
-    EXPECT_EQ(TextOf(rig.pictures.requested), TextOf(paths({1, 3, 2, 2})));  // the same one twice in a row
-    EXPECT_EQ(rig.state.RandomIndex, 2);
-    EXPECT_EQ(rig.state.CurrentIndex, 2);  // 2, 3, 1, 2
-    EXPECT_EQ(rig.log.filter("seed").size(), 4);
+        random.engine.Tick();
+    EXPECT_EQ(TextOf(random.pictures.requested), TextOf(paths({1, 3, 2, 2})));  // the same one twice in a row
+    EXPECT_EQ(random.state.RandomIndex, 2);
+    EXPECT_EQ(random.state.CurrentIndex, 2);  // 2, 3, 1, 2
+    EXPECT_EQ(random.log.filter("seed").size(), 4);
 
     // "file_name" is not "FILE_NAME": random order.
     Rig lower(3, "file_name");
@@ -311,7 +305,7 @@ TEST(SlideshowEngineTest, MoveSpeedZeroNeverMovesAndNegativeLeavesAtOnce)
     EXPECT_TRUE(std::isfinite(far.surface.left));
 }
 
-TEST(SlideshowEngineTest, FileNameOrderSkipsUnreadablePicturesWithinTheTick)
+TEST(SlideshowEngineTest, UnreadablePicturesAreSkippedWithinTheTickInEitherOrder)
 {
     Rig rig(4);
     rig.breakPicture(2);
@@ -323,17 +317,15 @@ TEST(SlideshowEngineTest, FileNameOrderSkipsUnreadablePicturesWithinTheTick)
     EXPECT_EQ(rig.surface.left, 5280);
     rig.engine.Tick();
     EXPECT_EQ(TextOf(rig.pictures.requested.last()), TextOf(paths({1}).first()));
-}
 
-TEST(SlideshowEngineTest, RandomOrderSkipsWithFreshDraws)
-{
-    Rig rig(3, "RANDOM");
-    rig.breakPicture(1);
-    rig.script({0, 0, 0.5f});
-    rig.engine.Tick();
-    EXPECT_EQ(TextOf(rig.pictures.requested), TextOf(paths({1, 1, 2})));
-    EXPECT_EQ(rig.state.RandomIndex, 2);
-    EXPECT_EQ(TextOf(rig.steps()), TextOf(QStringList({"seed", "draw", "seed", "draw", "seed", "draw", "Left=5280", "Top=3960"})));
+    // Random order skips with fresh draws.
+    Rig random(3, "RANDOM");
+    random.breakPicture(1);
+    random.script({0, 0, 0.5f});
+    random.engine.Tick();
+    EXPECT_EQ(TextOf(random.pictures.requested), TextOf(paths({1, 1, 2})));
+    EXPECT_EQ(random.state.RandomIndex, 2);
+    EXPECT_EQ(TextOf(random.steps()), TextOf(QStringList({"seed", "draw", "seed", "draw", "seed", "draw", "Left=5280", "Top=3960"})));
 }
 
 TEST(SlideshowEngineTest, NothingReadableLeavesABlackScreenAndRetriesOncePerSecond)
