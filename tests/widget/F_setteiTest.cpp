@@ -26,7 +26,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -187,12 +186,10 @@ TEST_F(F_setteiTest, OpensOnTheStoredModeSpeedOrderAndFolder)
         EXPECT_EQ(d->File1->Path(), driveB + "/pics");
         EXPECT_EQ(d->Text3->text(), driveB + "/pics");
         EXPECT_EQ(d->LastDriveIndex, 1);
-        // Centred: (screen - dialog) / 2 in twips, placed at the nearest pixel.
-        const QRect screen = d->screen()->geometry();
-        const auto centre = [](int screenPixels, int dialogTwips) {
-            return static_cast<int>(std::nearbyint((screenPixels * 15.0 - dialogTwips) / 2 / 15.0));
-        };
-        EXPECT_EQ(d->pos(), QPoint(screen.x() + centre(screen.width(), 5415), screen.y() + centre(screen.height(), 6495)));
+        // Centred on the 800 x 800 offscreen screen: (12000 - 5415) / 2 and (12000 - 6495) / 2
+        // twips are 219.5 and 183.5 pixels.
+        ASSERT_EQ(d->screen()->geometry(), QRect(0, 0, 800, 800));
+        EXPECT_EQ(d->pos(), QPoint(220, 184));
     }
 }
 
