@@ -12,7 +12,10 @@ cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVISTELLO_SANITIZE=address,undefined -DVISTELLO_BUILD_BENCH=OFF >/dev/null
 ninja -C "$BUILD" -j"${JOBS:-2}"
 
-ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1}
+# strict_string_checks stays off: libxkbcommon-x11 calls strndup with a length on
+# names that have no terminating NUL, which is valid but which that check reports
+# at every program start on X11.
+ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1}
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$SRC/tests/sanitizers/lsan.supp:print_suppressions=0}
 export ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
