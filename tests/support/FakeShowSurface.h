@@ -35,11 +35,7 @@ public:
     void SetTimerInterval(int ms) override { interval = ms; }
     int TimerInterval() const override { return interval; }
     void SetTimerEnabled(bool on) override { timerEnabled = on; }
-    bool ProcessPendingEvents() override
-    {
-        ++eventRounds;
-        return onEvents ? onEvents() : true;
-    }
+    bool ProcessPendingEvents() override { return onEvents ? onEvents() : true; }
 
     // Sets a picture box size directly, as if a picture of that size were loaded.
     void setPictureSize(float w, float h) { width = w; height = h; }
@@ -54,7 +50,6 @@ public:
     qreal ratio = 1;
     int interval = 1000;
     bool timerEnabled = false;
-    int eventRounds = 0;
     std::function<bool()> onEvents;
     QStringList *log = nullptr;
 
@@ -64,7 +59,6 @@ private:
         if (log)
             log->append(what);
     }
-    void note(const char *what) const { note(QString::fromLatin1(what)); }
 
     float formWidth_;
     float formHeight_;
