@@ -3,6 +3,7 @@
 #include "support/ScratchFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -48,15 +49,31 @@ TEST(SettingsFileKillTest, KilledWhileStoringLeavesTheOldOrTheNewFile)
     QRandomGenerator random(20261206);
     int seenOld = 0, seenNew = 0;
     for (int round = 0; round < 150; ++round) {
+        int done[2];
+        ASSERT_EQ(pipe(done), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            close(done[0]);
             SettingsFile file(folder.path(), folder.file("cfg"), folder.file("pics"), writable);
-            for (int i = 0;; ++i)
+            for (int i = 0;; ++i) {
                 file.SaveSettings(variant(folder.path(), i % 2));
+                if (write(done[1], "s", 1) != 1)
+                    _exit(1);
+            }
         }
-        usleep(random.bounded(200, 20000));
+        close(done[1]);
+        // Two stores complete first; the kill then lands within about two more,
+        // however fast this build stores.
+        char byte = 0;
+        QElapsedTimer clock;
+        ASSERT_EQ(read(done[0], &byte, 1), 1);
+        clock.start();
+        ASSERT_EQ(read(done[0], &byte, 1), 1);
+        const qint64 storeMicroseconds = qMax<qint64>(50, clock.nsecsElapsed() / 1000);
+        usleep(useconds_t(random.bounded(qint64(0), 2 * storeMicroseconds)));
         kill(child, SIGKILL);
+        close(done[0]);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
