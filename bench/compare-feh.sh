@@ -51,11 +51,11 @@ red_jpeg() { # width height file
 
 # Starts a program on a picture folder in the background; sets PID.
 start_vistello() { # folder speed
-    dir=$WORK/vistello-run
-    rm -rf "$dir"; mkdir -p "$dir"
-    cp "$BUILD/Vistello" "$dir/"
-    printf '%s/\r\nFILE_NAME\r\n 1 \r\n %s \r\n 3 \r\nSpare1\r\nSpare2\r\nSpare3\r\nSpare4\r\nSpare5\r\n' "$1" "$2" > "$dir/Vistello.ini"
-    cd "$dir"
+    run_dir=$WORK/vistello-run
+    rm -rf "$run_dir"; mkdir -p "$run_dir"
+    cp "$BUILD/Vistello" "$run_dir/"
+    printf '%s/\r\nFILE_NAME\r\n 1 \r\n %s \r\n 3 \r\nSpare1\r\nSpare2\r\nSpare3\r\nSpare4\r\nSpare5\r\n' "$1" "$2" > "$run_dir/Vistello.ini"
+    cd "$run_dir"
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK" ./Vistello /s &
     PID=$!
     cd - >/dev/null
