@@ -12,6 +12,10 @@ const char *const kCandidates[] = {"IPAGothic", "IPAゴシック", "IPAexGothic"
 
 void JapaneseFont::install()
 {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
     const QStringList installed = QFontDatabase::families();
     QStringList substitutes;
     for (const char *name : kCandidates) {

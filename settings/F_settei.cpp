@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "app/Services.h"
+#include "platform/Twips.h"
 #include "platform/CursorDisplay.h"
 #include "platform/DriveSource.h"
 #include "platform/JapaneseFont.h"
@@ -17,7 +18,6 @@
 #include "settings/SettingsFile.h"
 #include "settings/SpeedValue.h"
 #include "settings/SpinScrollBar.h"
-#include "slideshow/PictureBox.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -32,7 +32,7 @@
 #include <QScreen>
 
 namespace {
-int px(int twips) { return PictureBox::toPixels(static_cast<float>(twips)); }
+int px(int twips) { return Twips::toPixels(static_cast<float>(twips)); }
 
 void place(QWidget *w, int left, int top, int width, int height)
 {
@@ -215,9 +215,9 @@ bool F_settei::Form_Load()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect geometry = screen->geometry();
-        const float left = (static_cast<float>(geometry.width()) * 15.0f - static_cast<float>(width()) * 15.0f) / 2;
-        const float top = (static_cast<float>(geometry.height()) * 15.0f - static_cast<float>(height()) * 15.0f) / 2;
-        move(geometry.x() + PictureBox::toPixels(left), geometry.y() + PictureBox::toPixels(top));
+        const float left = (static_cast<float>(geometry.width()) * Twips::kPerPixel - static_cast<float>(width()) * Twips::kPerPixel) / 2;
+        const float top = (static_cast<float>(geometry.height()) * Twips::kPerPixel - static_cast<float>(height()) * Twips::kPerPixel) / 2;
+        move(geometry.x() + Twips::toPixels(left), geometry.y() + Twips::toPixels(top));
     }
 
     // 2. Caption.

@@ -1,6 +1,7 @@
 #include "settings/OptionFrame.h"
 
-#include "slideshow/PictureBox.h"
+
+#include "platform/Twips.h"
 
 #include <QRadioButton>
 
@@ -15,8 +16,8 @@ QRadioButton *OptionFrame::AddOption(const QString &name, const QString &caption
 {
     auto *option = new QRadioButton(caption, this);
     option->setObjectName(name);
-    option->setGeometry(PictureBox::toPixels(left), PictureBox::toPixels(top), PictureBox::toPixels(width),
-                        PictureBox::toPixels(height));
+    option->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
+                        Twips::toPixels(height));
     // Buttons of one parent are exclusive among themselves already; toggled runs for
     // the one that is cleared as well as for the one that is selected.
     connect(option, &QRadioButton::toggled, this, [this] { updateTabStops(); });

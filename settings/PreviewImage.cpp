@@ -1,6 +1,7 @@
 #include "settings/PreviewImage.h"
 
-#include "slideshow/PictureBox.h"
+
+#include "platform/Twips.h"
 
 #include <QPainter>
 
@@ -57,15 +58,15 @@ void PreviewImage::takeNaturalSize()
     if (picture_.isNull())
         return;
     const QSizeF logical = picture_.deviceIndependentSize();
-    width_ = static_cast<float>(logical.width()) * PictureBox::kTwipsPerPixel;
-    height_ = static_cast<float>(logical.height()) * PictureBox::kTwipsPerPixel;
+    width_ = static_cast<float>(logical.width()) * Twips::kPerPixel;
+    height_ = static_cast<float>(logical.height()) * Twips::kPerPixel;
     place();
 }
 
 void PreviewImage::place()
 {
-    setGeometry(PictureBox::toPixels(left_) - kBorder, PictureBox::toPixels(top_) - kBorder,
-                PictureBox::toPixels(width_) + 2 * kBorder, PictureBox::toPixels(height_) + 2 * kBorder);
+    setGeometry(Twips::toPixels(left_) - kBorder, Twips::toPixels(top_) - kBorder,
+                Twips::toPixels(width_) + 2 * kBorder, Twips::toPixels(height_) + 2 * kBorder);
 }
 
 QRect PreviewImage::ContentRect() const

@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "app/Services.h"
+#include "platform/Twips.h"
 #include "platform/CursorDisplay.h"
 #include "platform/WindowSystem.h"
 #include "resources/ProgramIcon.h"
@@ -18,7 +19,7 @@
 #include <QTimer>
 
 namespace {
-constexpr float kTwips = PictureBox::kTwipsPerPixel;
+constexpr float kTwips = Twips::kPerPixel;
 
 QRect primaryScreenGeometry()
 {

@@ -1,5 +1,7 @@
 #include "slideshow/PictureBox.h"
 
+#include "platform/Twips.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,18 +14,6 @@ PictureBox::PictureBox(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-}
-
-int PictureBox::toPixels(float twips)
-{
-    // Far-off positions (a picture carried away by a negative speed) must not
-    // overflow the conversion; anything that far is off screen anyway.
-    constexpr double kLimit = 1.0e8;
-    double px = std::nearbyint(static_cast<double>(twips) / kTwipsPerPixel);
-    if (!std::isfinite(px))
-        px = 0;
-    px = std::clamp(px, -kLimit, kLimit);
-    return static_cast<int>(px);
 }
 
 void PictureBox::SetLeft(float twips)
@@ -55,8 +45,8 @@ void PictureBox::SetPicture(const QImage &picture)
     pixmap_ = QPixmap::fromImage(picture);
     pixmap_.setDevicePixelRatio(picture.devicePixelRatio());
     const QSizeF logical = pixmap_.deviceIndependentSize();
-    width_ = static_cast<float>(logical.width() * kTwipsPerPixel);
-    height_ = static_cast<float>(logical.height() * kTwipsPerPixel);
+    width_ = static_cast<float>(logical.width() * Twips::kPerPixel);
+    height_ = static_cast<float>(logical.height() * Twips::kPerPixel);
     updateGeometryFromTwips();
     update();
 }
@@ -69,9 +59,9 @@ void PictureBox::SetBackColor(const QColor &color)
 
 void PictureBox::updateGeometryFromTwips()
 {
-    const int w = std::max(0, toPixels(width_));
-    const int h = std::max(0, toPixels(height_));
-    const QRect target(toPixels(left_), toPixels(top_), w, h);
+    const int w = std::max(0, Twips::toPixels(width_));
+    const int h = std::max(0, Twips::toPixels(height_));
+    const QRect target(Twips::toPixels(left_), Twips::toPixels(top_), w, h);
     if (target != geometry())
         setGeometry(target);
 }

@@ -11,8 +11,6 @@
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    static constexpr float kTwipsPerPixel = 15.0f;
-
     explicit PictureBox(QWidget *parent = nullptr);
 
     float Left() const { return left_; }
@@ -35,8 +33,6 @@ public:
 
     // A further whole-number attribute of the design; nothing depends on it.
     int DrawMode = 3;
-
-    static int toPixels(float twips);
 
 Q_SIGNALS:
     void keyDown(QKeyEvent *event);
