@@ -1,7 +1,7 @@
 #include "app/ManualStartup.h"
 
-#include "app/Module1.h"
-#include "app/Services.h"
+#include "core/Module1.h"
+#include "platform/Services.h"
 #include "platform/CursorDisplay.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowSystem.h"
@@ -11,16 +11,18 @@
 
 #include <QEventLoop>
 
-ManualStartup::ManualStartup(Module1 &module, Services &services, SingleInstance &instance)
+ManualStartup::ManualStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
+                             SingleInstance &instance)
     : module_(module)
     , services_(services)
+    , settingsFile_(settingsFile)
     , instance_(instance)
 {
 }
 
 int ManualStartup::run()
 {
-    F_settei dialog(Edition::Manual, module_, services_);
+    F_settei dialog(Edition::Manual, module_, services_, settingsFile_);
     dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });
     dialog.setRunShow([this, &dialog] { RunShow(dialog); });
     if (!dialog.Form_Load())
@@ -55,8 +57,8 @@ void ManualStartup::RunShow(F_settei &dialog)
 
 void ManualStartup::Form_Load(Form1 &form)
 {
-    services_.cursor->ShowCursor(false);
+    services_.cursor.ShowCursor(false);
     form.Picture1->DrawMode = 3;
-    services_.windows->SetWindowPos(&form);
+    services_.windows.SetWindowPos(&form);
     form.PrepareShow();
 }

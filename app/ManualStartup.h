@@ -2,6 +2,7 @@
 
 class F_settei;
 class Form1;
+class SettingsFile;
 class SingleInstance;
 struct Module1;
 struct Services;
@@ -10,7 +11,7 @@ struct Services;
 // button stores the settings and runs the show over it, any number of times.
 class ManualStartup {
 public:
-    ManualStartup(Module1 &module, Services &services, SingleInstance &instance);
+    ManualStartup(Module1 &module, Services &services, SettingsFile &settingsFile, SingleInstance &instance);
 
     // Opens the dialog and runs until it is closed. Returns the exit status.
     int run();
@@ -25,5 +26,6 @@ public:
 private:
     Module1 &module_;
     Services &services_;
+    SettingsFile &settingsFile_;
     SingleInstance &instance_;
 };

@@ -28,15 +28,11 @@ struct RealServices::Parts {
 
 RealServices::RealServices(const QString &programFolder)
     : parts_(std::make_unique<Parts>(programFolder))
+    , services_{parts_->cursor, parts_->windows, parts_->notifier, parts_->random, parts_->pictures, parts_->drives}
 {
-    services_.cursor = &parts_->cursor;
-    services_.windows = &parts_->windows;
-    services_.notifier = &parts_->notifier;
-    services_.random = &parts_->random;
-    services_.pictures = &parts_->pictures;
-    services_.drives = &parts_->drives;
-    services_.settingsFile = &parts_->settingsFile;
 }
+
+SettingsFile &RealServices::settingsFile() { return parts_->settingsFile; }
 
 RealServices::~RealServices() = default;
 

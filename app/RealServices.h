@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/Services.h"
+#include "platform/Services.h"
+
+class SettingsFile;
 
 #include <QString>
 #include <memory>
@@ -14,6 +16,7 @@ public:
     ~RealServices();
 
     Services &services() { return services_; }
+    SettingsFile &settingsFile();
 
     // Application-wide set-up shared by both programs: the Japanese Gothic face
     // and the program icon.

@@ -1,7 +1,7 @@
 #include "app/SaverStartup.h"
 
-#include "app/Module1.h"
-#include "app/Services.h"
+#include "core/Module1.h"
+#include "platform/Services.h"
 #include "app/StartupSwitch.h"
 #include "platform/CursorDisplay.h"
 #include "platform/Notifier.h"
@@ -15,10 +15,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
-SaverStartup::SaverStartup(Module1 &module, Services &services, SingleInstance &instance,
-                           const QString &argumentText)
+SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
+                           SingleInstance &instance, const QString &argumentText)
     : module_(module)
     , services_(services)
+    , settingsFile_(settingsFile)
     , instance_(instance)
     , argumentText_(argumentText)
 {
@@ -39,7 +40,7 @@ bool SaverStartup::Form_Load(Form1 &form)
 {
     if (instance_.otherInstanceRunning())
         return false;
-    services_.cursor->ShowCursor(false);
+    services_.cursor.ShowCursor(false);
 
     switch (StartupSwitch::Classify(argumentText_)) {
     case StartupSwitch::Action::RunShow:
@@ -49,16 +50,16 @@ bool SaverStartup::Form_Load(Form1 &form)
         return false;
     case StartupSwitch::Action::Configure: {
         form.Timer1->stop();
-        F_settei dialog(Edition::ScreenSaver, module_, services_);
+        F_settei dialog(Edition::ScreenSaver, module_, services_, settingsFile_);
         if (dialog.Form_Load())
             dialog.ShowModal();
-        services_.cursor->ShowCursor(true);
+        services_.cursor.ShowCursor(true);
         return false;
     }
     case StartupSwitch::Action::Password:
-        services_.cursor->ShowCursor(true);
-        services_.notifier->MsgBox(passwordMessage(), 0);
-        services_.cursor->ShowCursor(false);
+        services_.cursor.ShowCursor(true);
+        services_.notifier.MsgBox(passwordMessage(), 0);
+        services_.cursor.ShowCursor(false);
         return false;
     case StartupSwitch::Action::End:
         form.Unload();
@@ -66,10 +67,10 @@ bool SaverStartup::Form_Load(Form1 &form)
     }
 
     form.Picture1->DrawMode = 3;
-    services_.windows->SetWindowPos(&form);
+    services_.windows.SetWindowPos(&form);
     // A file that cannot be read or created leaves the defaults in the record;
     // the show runs with them, since no message can be seen behind it.
-    services_.settingsFile->LoadSettings(module_.settings);
+    settingsFile_.LoadSettings(module_.settings);
     if (form.isUnloaded())
         return false;
     form.PrepareShow();

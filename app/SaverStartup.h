@@ -3,6 +3,7 @@
 #include <QString>
 
 class Form1;
+class SettingsFile;
 class SingleInstance;
 struct Module1;
 struct Services;
@@ -11,7 +12,8 @@ struct Services;
 // load handler dispatches on the host's switch.
 class SaverStartup {
 public:
-    SaverStartup(Module1 &module, Services &services, SingleInstance &instance, const QString &argumentText);
+    SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile, SingleInstance &instance,
+                 const QString &argumentText);
 
     // Creates Form1, runs its load handler and, when the show runs, the event loop
     // until the window is unloaded. Returns the exit status.
@@ -26,6 +28,7 @@ public:
 private:
     Module1 &module_;
     Services &services_;
+    SettingsFile &settingsFile_;
     SingleInstance &instance_;
     QString argumentText_;
 };

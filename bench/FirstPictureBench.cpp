@@ -1,9 +1,7 @@
 #include "BenchFolder.h"
 
-#include "app/Module1.h"
-#include "app/Services.h"
-#include "platform/PictureLoader.h"
-#include "platform/RandomSource.h"
+#include "core/Module1.h"
+#include "app/RealServices.h"
 #include "slideshow/Form1.h"
 
 #include <QElapsedTimer>
@@ -16,15 +14,12 @@
 static void BM_FormLoadToFirstPicture(benchmark::State &st)
 {
     const QString folder = BenchFolder::BigFirstOf3000();
-    ClockRandom random;
-    PictureLoader pictures;
-    Services services;
-    services.random = &random;
-    services.pictures = &pictures;
+    RealServices real(folder);
+    Services &services = real.services();
     for (auto _ : st) {
         Module1 module;
         module.settings.PictureFolder = folder;
-        module.settings.PictureOrder = QStringLiteral("FILE_NAME");
+        module.settings.PictureOrder = SaverSettings::fileNameOrder();
         module.settings.DisplayMode = 1;
         module.settings.SwitchSpeed = 9;
         module.settings.MoveSpeed = 3;

@@ -1,7 +1,7 @@
 #include "BenchFolder.h"
 
 #include "slideshow/ImageListBuilder.h"
-#include "slideshow/SlideshowState.h"
+#include "core/SlideshowState.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -1,9 +1,7 @@
 #include "BenchFolder.h"
 
-#include "app/Module1.h"
-#include "app/Services.h"
-#include "platform/PictureLoader.h"
-#include "platform/RandomSource.h"
+#include "core/Module1.h"
+#include "app/RealServices.h"
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 
@@ -43,14 +41,11 @@ double processCpuSeconds()
 static void BM_MoveMode3(benchmark::State &st)
 {
     const QString folder = BenchFolder::OneMovingPicture();
-    ClockRandom random;
-    PictureLoader pictures;
-    Services services;
-    services.random = &random;
-    services.pictures = &pictures;
+    RealServices real(folder);
+    Services &services = real.services();
     Module1 module;
     module.settings.PictureFolder = folder;
-    module.settings.PictureOrder = QStringLiteral("FILE_NAME");
+    module.settings.PictureOrder = SaverSettings::fileNameOrder();
     module.settings.DisplayMode = 3;
     module.settings.SwitchSpeed = 9;
     module.settings.MoveSpeed = 3;

@@ -1,15 +1,14 @@
 # Install rules, icons, launchers and the Windows program files.
 # Included at the end of the top-level CMakeLists.txt, after the targets exist.
 include(GNUInstallDirs)
-include(${CMAKE_CURRENT_LIST_DIR}/Version.cmake)
 
 # --- Icons -------------------------------------------------------------------
 # The PNG (icon theme) and .ico (Windows resource) are made at build time from
-# the one committed icon source, resources/vistello.xpm, by a small tool that
-# needs neither Qt nor any other library.
-add_executable(vistello_make_icons
-  resources/tool/make_icons.cpp resources/XpmImage.cpp resources/IconEncoder.cpp)
+# the one committed icon source, resources/vistello.xpm, by a small tool over
+# Qt's own image reader and writers.
+add_executable(vistello_make_icons resources/tool/make_icons.cpp)
 target_include_directories(vistello_make_icons PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(vistello_make_icons PRIVATE Qt6::Gui)
 set(VISTELLO_ICON_PNG ${CMAKE_CURRENT_BINARY_DIR}/icons/vistello.png)
 set(VISTELLO_ICON_ICO ${CMAKE_CURRENT_BINARY_DIR}/icons/vistello.ico)
 add_custom_command(OUTPUT ${VISTELLO_ICON_PNG} ${VISTELLO_ICON_ICO}
@@ -33,13 +32,6 @@ vistello_version_resource(Vistello Vistello.scr "Vistello 画像スクリーン�
 vistello_version_resource(Vistello_manual Vistello_manual.exe "Vistello 画像スライドショー")
 
 if(WIN32)
-  # The user32 calls behind the platform interfaces; the Linux glob of platform/
-  # does not reach this folder.
-  target_sources(vistello PRIVATE
-    platform/windows/User32.cpp platform/windows/User32.h
-    platform/windows/Win32CursorDisplay.cpp platform/windows/Win32CursorDisplay.h
-    platform/windows/Win32WindowSystem.cpp platform/windows/Win32WindowSystem.h)
-  target_link_libraries(vistello PUBLIC user32)
   # The desktop's screen-saver host looks for .scr files.
   set_target_properties(Vistello PROPERTIES SUFFIX ".scr")
   foreach(program Vistello Vistello_manual)

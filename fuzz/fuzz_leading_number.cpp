@@ -1,5 +1,5 @@
 // Any text through the number conversions of the settings file and the dialog.
-#include "settings/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QString>
 #include <cmath>

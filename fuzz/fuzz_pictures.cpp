@@ -2,7 +2,7 @@
 // listed file goes through the show's loader, which reads it or gives a reason.
 #include "platform/PictureLoader.h"
 #include "slideshow/ImageListBuilder.h"
-#include "slideshow/SlideshowState.h"
+#include "core/SlideshowState.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Any bytes as Vistello.ini: loading never fails on content, yields usable values,
 // and what is then stored reads back to the same settings.
-#include "settings/SaverSettings.h"
+#include "core/SaverSettings.h"
 #include "settings/SettingsFile.h"
 
 #include <QCoreApplication>

@@ -14,8 +14,6 @@ public:
     // Tries to become the running instance; true when another one already is.
     bool otherInstanceRunning();
 
-    QString lockPath() const { return path_; }
-
     static QString defaultLockFolder();
 
 private:

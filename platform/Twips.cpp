@@ -1,13 +1,14 @@
 #include "platform/Twips.h"
 
+#include "core/NumberText.h"
+
 #include <algorithm>
 #include <cmath>
 
 int Twips::toPixels(float twips)
 {
-    constexpr double kLimit = 1.0e8;
-    double px = std::nearbyint(static_cast<double>(twips) / kPerPixel);
-    if (!std::isfinite(px))
-        px = 0;
-    return static_cast<int>(std::clamp(px, -kLimit, kLimit));
+    constexpr int kLimit = 100'000'000;
+    if (!std::isfinite(twips))
+        return 0;
+    return std::clamp(NumberText::RoundHalfEven(twips / kPerPixel), -kLimit, kLimit);
 }

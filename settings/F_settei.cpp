@@ -1,7 +1,7 @@
 #include "settings/F_settei.h"
 
-#include "app/Module1.h"
-#include "app/Services.h"
+#include "core/Module1.h"
+#include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/CursorDisplay.h"
 #include "platform/DriveSource.h"
@@ -50,12 +50,14 @@ QString withTrailingSlash(const QString &path)
 }
 }
 
-F_settei::F_settei(Edition edition, Module1 &module, Services &services, QWidget *parent)
+F_settei::F_settei(Edition edition, Module1 &module, Services &services, SettingsFile &settingsFile,
+                   QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
     , edition_(edition)
     , module_(module)
     , services_(services)
+    , settingsFile_(settingsFile)
 {
     setObjectName(QStringLiteral("F_settei"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -70,15 +72,6 @@ F_settei::F_settei(Edition edition, Module1 &module, Services &services, QWidget
 }
 
 F_settei::~F_settei() = default;
-
-DriveSource &F_settei::drives()
-{
-    if (services_.drives)
-        return *services_.drives;
-    if (!ownDrives_)
-        ownDrives_ = std::make_unique<SystemDriveSource>();
-    return *ownDrives_;
-}
 
 void F_settei::setCaption(QLabel *label, const QString &text)
 {
@@ -120,8 +113,8 @@ void F_settei::createControls()
     File1->setPalette(filePalette);
 
     // The lists start on the folder the process works in, and its drive.
-    const QString current = drives().CurrentFolder();
-    Drive1->SetDrives(drives().Drives());
+    const QString current = services_.drives.CurrentFolder();
+    Drive1->SetDrives(services_.drives.Drives());
     Drive1->SetDrive(current);
     Dir1->SetPath(current);
     File1->SetPath(Dir1->Path());
@@ -226,34 +219,31 @@ bool F_settei::Form_Load()
 
     // 3. Pointer, or the single-instance test of the manual edition.
     if (edition_ == Edition::ScreenSaver) {
-        if (services_.cursor)
-            services_.cursor->ShowCursor(true);
+        services_.cursor.ShowCursor(true);
     } else if (otherInstanceRunning_ && otherInstanceRunning_()) {
         return false;
     }
 
     // 4. Read the settings; on failure the record holds the defaults and the user is told.
-    if (services_.settingsFile) {
-        const SettingsFile::Result loaded = services_.settingsFile->LoadSettings(s);
-        if (!loaded.ok && services_.notifier)
-            services_.notifier->MsgBox(loaded.reason, kWarningStyle, this);
-    }
+    const SettingsFile::Result loaded = settingsFile_.LoadSettings(s);
+    if (!loaded.ok)
+        services_.notifier.MsgBox(loaded.reason, kWarningStyle, this);
 
     // 5. Display mode and speed. A mode other than 2 or 3 opens as mode 1 does.
-    if (s.DisplayMode == 3) {
+    if (s.Mode() == ShowMode::Moving) {
         Option3->setChecked(true);
         setCaption(Label5, kMoveSpeedCaption);
         Text1->setText(SpeedValue::DisplayText(s.MoveSpeed));
         VS1->SetValue(SpeedValue::ScrollValue(s.MoveSpeed));
     } else {
-        (s.DisplayMode == 2 ? Option2 : Option1)->setChecked(true);
+        (s.Mode() == ShowMode::RandomPlace ? Option2 : Option1)->setChecked(true);
         setCaption(Label5, kSwitchSpeedCaption);
         Text1->setText(SpeedValue::DisplayText(s.SwitchSpeed));
         VS1->SetValue(SpeedValue::ScrollValue(s.SwitchSpeed));
     }
 
     // 6. Order.
-    (s.PictureOrder == QLatin1String("FILE_NAME") ? Option4 : Option5)->setChecked(true);
+    (s.InFileNameOrder() ? Option4 : Option5)->setChecked(true);
 
     // 7. Folder text.
     Text3->setText(s.PictureFolder);
@@ -320,8 +310,8 @@ void F_settei::Unload()
 
 void F_settei::Form_Unload()
 {
-    if (edition_ == Edition::ScreenSaver && services_.cursor)
-        services_.cursor->ShowCursor(false);
+    if (edition_ == Edition::ScreenSaver)
+        services_.cursor.ShowCursor(false);
 }
 
 void F_settei::Command1_Click()
@@ -331,12 +321,11 @@ void F_settei::Command1_Click()
     // A line break in the folder name would split the line of the settings file
     // and shift every line after it.
     if (folder.contains(QLatin1Char('\n')) || folder.contains(QLatin1Char('\r'))) {
-        if (services_.notifier)
-            services_.notifier->MsgBox(lineBreakMessage(), kWarningStyle, this);
+        services_.notifier.MsgBox(lineBreakMessage(), kWarningStyle, this);
         return;
     }
     s.PictureFolder = folder;
-    s.PictureOrder = Option4->isChecked() ? QStringLiteral("FILE_NAME") : QStringLiteral("RANDOM");
+    s.PictureOrder = Option4->isChecked() ? SaverSettings::fileNameOrder() : SaverSettings::randomOrder();
     if (Option1->isChecked()) {
         s.DisplayMode = 1;
         s.SwitchSpeed = VS1->Value();
@@ -349,17 +338,14 @@ void F_settei::Command1_Click()
         s.DisplayMode = 3;
         s.MoveSpeed = VS1->Value();
     }
-    if (services_.settingsFile) {
-        const SettingsFile::Result saved = services_.settingsFile->SaveSettings(s);
-        if (!saved.ok) {
-            // The old file is intact. The screen saver's dialog stays so the user can
-            // try again or leave; the manual edition still runs the show with the
-            // settings in memory, which is what the user asked for.
-            if (services_.notifier)
-                services_.notifier->MsgBox(saved.reason, kWarningStyle, this);
-            if (edition_ == Edition::ScreenSaver)
-                return;
-        }
+    const SettingsFile::Result saved = settingsFile_.SaveSettings(s);
+    if (!saved.ok) {
+        // The old file is intact. The screen saver's dialog stays so the user can
+        // try again or leave; the manual edition still runs the show with the
+        // settings in memory, which is what the user asked for.
+        services_.notifier.MsgBox(saved.reason, kWarningStyle, this);
+        if (edition_ == Edition::ScreenSaver)
+            return;
     }
     if (edition_ == Edition::ScreenSaver)
         Unload();
@@ -382,12 +368,10 @@ void F_settei::Drive1_Change()
     // Each step runs even when an earlier one failed; a failure warns and goes
     // back to the last good drive, whose own change runs nested here.
     const QString root = Drive1->Drive();
-    const bool reached = !root.isEmpty() && drives().IsReady(root) && Dir1->SetPath(root);
+    const bool reached = !root.isEmpty() && services_.drives.IsReady(root) && Dir1->SetPath(root);
     if (!reached) {
-        if (services_.notifier) {
-            services_.notifier->Beep();
-            services_.notifier->MsgBox(driveNotReadyMessage(), kDriveNotReadyStyle, this);
-        }
+        services_.notifier.Beep();
+        services_.notifier.MsgBox(driveNotReadyMessage(), kDriveNotReadyStyle, this);
         Drive1->SetListIndex(LastDriveIndex.value_or(0));
     }
     LastDriveIndex = Drive1->ListIndex();
@@ -415,9 +399,7 @@ void F_settei::File1_Click()
     if (!HasPictureEnding(name))
         return;
     module_.settings.PictureFolder = withTrailingSlash(Dir1->Path());
-    if (!services_.pictures)
-        return;
-    const LoadedPicture picture = services_.pictures->Load(module_.settings.PictureFolder + name);
+    const LoadedPicture picture = services_.pictures.Load(module_.settings.PictureFolder + name);
     // A file that cannot be read leaves the preview and its caption as they were.
     if (!picture.ok())
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 
 #include <QDialog>
 #include <functional>
@@ -9,7 +9,6 @@
 
 class DirListBox;
 class DriveListBox;
-class DriveSource;
 class FileListBox;
 class OptionFrame;
 class PreviewImage;
@@ -17,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class SettingsFile;
 class SpinScrollBar;
 struct Module1;
 struct Services;
@@ -29,7 +29,8 @@ struct Services;
 class F_settei : public QDialog {
     Q_OBJECT
 public:
-    F_settei(Edition edition, Module1 &module, Services &services, QWidget *parent = nullptr);
+    F_settei(Edition edition, Module1 &module, Services &services, SettingsFile &settingsFile,
+             QWidget *parent = nullptr);
     ~F_settei() override;
 
     // Manual edition: what Command1 runs after storing (the slideshow).
@@ -120,12 +121,11 @@ private:
     void showSwitchSpeed();
     void showMoveSpeed();
     void setCaption(QLabel *label, const QString &text);
-    DriveSource &drives();
 
     Edition edition_;
     Module1 &module_;
     Services &services_;
-    std::unique_ptr<DriveSource> ownDrives_;
+    SettingsFile &settingsFile_;
     std::function<void()> runShow_;
     std::function<bool()> otherInstanceRunning_;
     bool unloaded_ = false;

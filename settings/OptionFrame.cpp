@@ -1,6 +1,5 @@
 #include "settings/OptionFrame.h"
 
-
 #include "platform/Twips.h"
 
 #include <QRadioButton>

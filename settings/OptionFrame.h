@@ -16,8 +16,6 @@ public:
     QRadioButton *AddOption(const QString &name, const QString &caption, int left, int top, int width,
                             int height);
 
-    const QList<QRadioButton *> &Options() const { return options_; }
-
 private:
     void updateTabStops();
 

@@ -1,6 +1,6 @@
 #include "settings/SettingsFile.h"
 
-#include "settings/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QDir>
 #include <QFile>
@@ -193,7 +193,7 @@ SaverSettings SettingsFile::defaults() const
 {
     SaverSettings s;
     s.PictureFolder = defaultFolder_;
-    s.PictureOrder = QStringLiteral("RANDOM");
+    s.PictureOrder = SaverSettings::randomOrder();
     s.DisplayMode = 1;
     s.SwitchSpeed = 9;
     s.MoveSpeed = 3;

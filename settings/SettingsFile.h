@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SaverSettings.h"
+#include "core/SaverSettings.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,18 +1,17 @@
 #include "settings/SpeedValue.h"
 
-#include "settings/NumberText.h"
-#include "settings/SpinScrollBar.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 
 int SpeedValue::ScrollValue(double speed)
 {
-    return std::clamp(NumberText::RoundHalfEven(speed), SpinScrollBar::kMin, SpinScrollBar::kMax);
+    return std::clamp(NumberText::RoundHalfEven(speed), kMin, kMax);
 }
 
 QString SpeedValue::DisplayText(double speed)
 {
-    if (speed >= SpinScrollBar::kMin && speed <= SpinScrollBar::kMax)
+    if (speed >= kMin && speed <= kMax)
         return NumberText::ShortestText(speed);
     return QString::number(ScrollValue(speed));
 }

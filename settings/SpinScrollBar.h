@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SpeedValue.h"
+
 #include <QScrollBar>
 
 // A small vertical scroll bar used as a spin button. Its values run from 1 to
@@ -8,8 +10,8 @@
 class SpinScrollBar : public QScrollBar {
     Q_OBJECT
 public:
-    static constexpr int kMin = 1;
-    static constexpr int kMax = 10;
+    static constexpr int kMin = SpeedValue::kMin;
+    static constexpr int kMax = SpeedValue::kMax;
 
     explicit SpinScrollBar(QWidget *parent = nullptr);
 

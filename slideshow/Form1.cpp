@@ -1,7 +1,7 @@
 #include "slideshow/Form1.h"
 
-#include "app/Module1.h"
-#include "app/Services.h"
+#include "core/Module1.h"
+#include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/CursorDisplay.h"
 #include "platform/WindowSystem.h"
@@ -34,6 +34,7 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     , edition_(edition)
     , module_(module)
     , services_(services)
+    , engine_(module.settings, module.show, services.random, services.pictures, *this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -53,9 +54,9 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->SetBackColor(QColor(0, 0, 128));
-    Picture1->SetLeft(480);
-    Picture1->SetTop(0);
-    Picture1->SetSize(570, 210);
+    Picture1->SetLeft(kDesignLeft);
+    Picture1->SetTop(kDesignTop);
+    Picture1->SetSize(kDesignWidth, kDesignHeight);
     Picture1->setCursor(Qt::BlankCursor);
     connect(Picture1, &PictureBox::keyDown, this, [this] { Picture1_KeyDown(); });
     connect(Picture1, &PictureBox::mouseDown, this, [this] { Picture1_MouseDown(); });
@@ -69,10 +70,6 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-
-    if (services_.random && services_.pictures)
-        slideshow_ = std::make_unique<Slideshow>(module_.settings, module_.show, *services_.random,
-                                                 *services_.pictures, *this);
 }
 
 Form1::~Form1() = default;
@@ -84,15 +81,14 @@ void Form1::Show()
     setGeometry(primaryScreenGeometry());
     showFullScreen();
     Picture1->setFocus(Qt::OtherFocusReason);
-    if (services_.windows)
-        services_.windows->grabKeyboard(this);
+    services_.windows.grabKeyboard(this);
 }
 
 bool Form1::PrepareShow()
 {
-    if (unloaded_ || !slideshow_)
+    if (unloaded_)
         return false;
-    return slideshow_->Prepare();
+    return engine_.Prepare();
 }
 
 void Form1::Unload()
@@ -102,8 +98,7 @@ void Form1::Unload()
     unloaded_ = true;
     Form_Unload();
     Timer1->stop();
-    if (services_.windows)
-        services_.windows->releaseKeyboard(this);
+    services_.windows.releaseKeyboard(this);
     hide();
     Q_EMIT unloaded();
 }
@@ -112,8 +107,7 @@ void Form1::Form_Unload()
 {
     if (edition_ == Edition::Manual)
         Timer1->stop();
-    if (services_.cursor)
-        services_.cursor->ShowCursor(true);
+    services_.cursor.ShowCursor(true);
 }
 
 float Form1::FormWidth() const { return static_cast<float>(width()) * kTwips; }
@@ -183,9 +177,9 @@ void Form1::Form_MouseMove(float x, float y)
 
 void Form1::Timer1_Timer()
 {
-    if (unloaded_ || !slideshow_)
+    if (unloaded_)
         return;
-    slideshow_->Tick();
+    engine_.Tick();
 }
 
 bool Form1::event(QEvent *e)

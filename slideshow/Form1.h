@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/Edition.h"
+#include "core/Edition.h"
 #include "slideshow/ShowSurface.h"
-#include "slideshow/Slideshow.h"
+#include "slideshow/SlideshowEngine.h"
 
 #include <QWidget>
-#include <memory>
 
 class PictureBox;
 class QTimer;
@@ -14,7 +13,8 @@ struct Services;
 
 // The slideshow window: borderless, black, topmost, covering the primary screen,
 // with the picture box Picture1 and the timer Timer1. It holds the window state
-// and the input handlers; the show itself is Slideshow, driven through ShowSurface.
+// and the input handlers; the show itself is SlideshowEngine, driving the
+// window through ShowSurface.
 class Form1 : public QWidget, public ShowSurface {
     Q_OBJECT
 public:
@@ -24,12 +24,16 @@ public:
     PictureBox *Picture1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    Edition edition() const { return edition_; }
-
     // Makes the window visible over the whole screen and takes the keyboard.
     void Show();
 
-    // Prepares the show and puts the first picture up (see Slideshow::Prepare).
+    // Where and how large Picture1 is before the first picture, in twips.
+    static constexpr float kDesignLeft = 480;
+    static constexpr float kDesignTop = 0;
+    static constexpr float kDesignWidth = 570;
+    static constexpr float kDesignHeight = 210;
+
+    // Prepares the show and puts the first picture up (see SlideshowEngine::Prepare).
     bool PrepareShow();
 
     // Unloads the window: runs Form_Unload exactly once, stops the timer, lets the
@@ -81,6 +85,6 @@ private:
     Edition edition_;
     Module1 &module_;
     Services &services_;
-    std::unique_ptr<Slideshow> slideshow_;
+    SlideshowEngine engine_;
     bool unloaded_ = false;
 };

@@ -1,7 +1,7 @@
 #include "slideshow/ImageListBuilder.h"
 
 #include "slideshow/PicturePath.h"
-#include "slideshow/SlideshowState.h"
+#include "core/SlideshowState.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

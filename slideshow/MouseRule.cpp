@@ -1,17 +1,14 @@
 #include "slideshow/MouseRule.h"
 
+#include "core/NumberText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 std::int32_t MouseRule::RoundY(float y)
 {
-    if (!std::isfinite(y))
-        return 0;
-    const double r = std::nearbyint(static_cast<double>(y));  // default mode: ties to even
-    const double lo = std::numeric_limits<std::int32_t>::min();
-    const double hi = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(std::clamp(r, lo, hi));
+    return std::isfinite(y) ? NumberText::RoundHalfEven(y) : 0;
 }
 
 bool MouseRule::SaverReport(SaverMouseState &state, float x, float y)

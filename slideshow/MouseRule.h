@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slideshow/MouseState.h"
+#include "core/MouseState.h"
 
 // When does pointer movement end the show? The first reports only record the
 // position; later a report ends the show only when both coordinates changed

@@ -2,10 +2,12 @@
 
 #include "platform/PictureLoader.h"
 #include "platform/RandomSource.h"
-#include "settings/SaverSettings.h"
+#include "core/SaverSettings.h"
+#include "slideshow/ImageListBuilder.h"
 #include "slideshow/PicturePath.h"
 #include "slideshow/ShowSurface.h"
-#include "slideshow/SlideshowState.h"
+#include "core/SlideshowState.h"
+#include "slideshow/TickPeriod.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +34,24 @@ SlideshowEngine::SlideshowEngine(const SaverSettings &settings, SlideshowState &
 {
 }
 
-bool SlideshowEngine::fileNameOrder() const
+bool SlideshowEngine::Prepare()
 {
-    return settings_.PictureOrder == QLatin1String("FILE_NAME");
+    const ImageListBuilder::Result list = ImageListBuilder::BuildImageList(
+        settings_.PictureFolder, state_, [this] { return surface_.ProcessPendingEvents(); });
+    if (!list.finished)
+        return false;
+
+    if (const auto period = TickPeriod::Interval(settings_.Mode(), settings_.SwitchSpeed))
+        surface_.SetTimerInterval(*period);
+
+    if (state_.ImageCount == 0) {
+        surface_.SetPictureBackColor(Qt::black);
+        return true;
+    }
+    state_.CurrentIndex = 1;
+    ShowFirstPicture();
+    surface_.SetTimerEnabled(true);
+    return true;
 }
 
 float SlideshowEngine::draw()
@@ -47,41 +64,43 @@ void SlideshowEngine::Tick()
 {
     if (state_.ImageCount < 1)
         return;
-    const double mode = settings_.DisplayMode;
-    if (mode == 1) {
-        Advance();
-        if (PickPicture())
-            PlaceCentred();
-    } else if (mode == 2) {
-        Advance();
-        if (PickPicture())
-            PlaceAtRandom();
-    } else if (mode == 3) {
-        // An empty box has nothing to carry across: try the next picture at once.
-        if (!showsNothing_) {
-            MoveStep();
-            if (!HasLeft())
-                return;
-        }
-        Advance();
-        if (PickPicture())
-            EnterFromRandomEdge();
+    const ShowMode mode = settings_.Mode();
+    if (mode == ShowMode::Other)
+        return;
+    // An empty box has nothing to carry across: try the next picture at once.
+    if (mode == ShowMode::Moving && !showsNothing_) {
+        MoveStep();
+        if (!HasLeft())
+            return;
     }
+    Advance();
+    if (PickPicture())
+        place();
 }
 
 void SlideshowEngine::ShowFirstPicture()
 {
     // A new show: whatever an earlier one could not read does not carry over.
     showsNothing_ = false;
-    if (!PickPicture())
-        return;
-    const double mode = settings_.DisplayMode;
-    if (mode == 1)
+    if (PickPicture())
+        place();
+}
+
+void SlideshowEngine::place()
+{
+    switch (settings_.Mode()) {
+    case ShowMode::Centred:
         PlaceCentred();
-    else if (mode == 2)
+        break;
+    case ShowMode::RandomPlace:
         PlaceAtRandom();
-    else if (mode == 3)
+        break;
+    case ShowMode::Moving:
         EnterFromRandomEdge();
+        break;
+    case ShowMode::Other:
+        break;
+    }
 }
 
 void SlideshowEngine::Advance()
@@ -99,7 +118,7 @@ bool SlideshowEngine::PickPicture()
     // photos never sit in memory together. Nothing is drawn within the tick,
     // so the screen does not show the empty box meanwhile.
     surface_.SetPicture(QImage());
-    if (fileNameOrder()) {
+    if (settings_.InFileNameOrder()) {
         for (int tried = 0; tried < count; ++tried) {
             if (tried > 0)
                 Advance();
@@ -191,32 +210,32 @@ void SlideshowEngine::EnterFromRandomEdge()
         surface_.SetPictureLeft(-surface_.PictureWidth());
         const float r = draw();
         surface_.SetPictureTop(std::floor((surface_.FormHeight() - surface_.PictureHeight() + 1) * r));
-        base = -45;
+        base = kHeadingFromLeft;
         break;
     }
     case 2: {  // bottom edge, heading up
         const float r = draw();
         surface_.SetPictureLeft(std::floor((surface_.FormWidth() - surface_.PictureWidth() + 1) * r));
         surface_.SetPictureTop(surface_.FormHeight());
-        base = 45;
+        base = kHeadingFromBottom;
         break;
     }
     case 3: {  // right edge, heading left
         surface_.SetPictureLeft(surface_.FormWidth());
         const float r = draw();
         surface_.SetPictureTop(std::floor((surface_.FormHeight() - surface_.PictureHeight() + 1) * r));
-        base = 135;
+        base = kHeadingFromRight;
         break;
     }
     default: {  // top edge, heading down
         const float r = draw();
         surface_.SetPictureLeft(std::floor((surface_.FormWidth() - surface_.PictureWidth() + 1) * r));
         surface_.SetPictureTop(-surface_.PictureHeight());
-        base = 225;
+        base = kHeadingFromTop;
         break;
     }
     }
-    const float degrees = std::floor(draw() * 91 + base);
+    const float degrees = std::floor(draw() * kHeadingSpread + base);
     state_.MoveAngle = degrees * (kPi / 180);
     state_.MoveDX = std::cos(state_.MoveAngle);
     state_.MoveDY = -std::sin(state_.MoveAngle);
@@ -226,9 +245,9 @@ void SlideshowEngine::MoveStep()
 {
     const double speed = settings_.MoveSpeed;
     const double left = surface_.PictureLeft();
-    surface_.SetPictureLeft(toSingle(left + (state_.MoveDX * speed) * 10));
+    surface_.SetPictureLeft(toSingle(left + (state_.MoveDX * speed) * kStepPerSpeed));
     const double top = surface_.PictureTop();
-    surface_.SetPictureTop(toSingle(top + (state_.MoveDY * speed) * 10));
+    surface_.SetPictureTop(toSingle(top + (state_.MoveDY * speed) * kStepPerSpeed));
 }
 
 bool SlideshowEngine::HasLeft() const

@@ -17,13 +17,28 @@ public:
     // While nothing can be shown, the timer ticks at most this often, so a folder
     // of unreadable files costs one attempt per second instead of a busy loop.
     static constexpr int kRetryPeriod = 1000;
+    // A moving picture goes this many twips per tick for each unit of speed.
+    static constexpr double kStepPerSpeed = 10;
+    // A moving picture's heading, in whole degrees: the base of the edge it
+    // enters from plus a draw over kHeadingSpread degrees (so base to base + 90).
+    static constexpr float kHeadingFromLeft = -45;
+    static constexpr float kHeadingFromBottom = 45;
+    static constexpr float kHeadingFromRight = 135;
+    static constexpr float kHeadingFromTop = 225;
+    static constexpr float kHeadingSpread = 91;
 
     SlideshowEngine(const SaverSettings &settings, SlideshowState &state, RandomSource &random,
                     PictureLoader &pictures, ShowSurface &surface);
 
-    // One timer tick: by DisplayMode, 1 switch and centre, 2 switch and place at
-    // random, 3 step and, once the picture has left, switch and enter from an
-    // edge; any other mode does nothing.
+    // Collects and sorts the picture list, sets the tick period, shows and places
+    // the first picture and starts the timer. Returns false when the window was
+    // unloaded while the preparation let input through; nothing more is done then.
+    // An empty list turns the picture box black and leaves the timer off.
+    bool Prepare();
+
+    // One timer tick: centred and random place switch and place the next
+    // picture; moving steps it and, once it has left, switches and enters from
+    // an edge; any other mode does nothing.
     void Tick();
 
     // The first picture (CurrentIndex must be 1): choose, load and place it by
@@ -52,7 +67,6 @@ public:
     bool showsNothing() const { return showsNothing_; }
 
 private:
-    bool fileNameOrder() const;
     float draw();
     bool load(int index);
     void place();

@@ -1,17 +1,17 @@
 #include "slideshow/TickPeriod.h"
 
-#include "settings/NumberText.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 
-std::optional<int> TickPeriod::Interval(double displayMode, double switchSpeed)
+std::optional<int> TickPeriod::Interval(ShowMode mode, double switchSpeed)
 {
-    if (displayMode == 1 || displayMode == 2) {
+    if (mode == ShowMode::Centred || mode == ShowMode::RandomPlace) {
         // RoundHalfEven already keeps the value within int (NaN gives 0).
         const int ms = NumberText::RoundHalfEven((11 - switchSpeed) * 1000);
         return std::clamp(ms, kShortestSwitch, kLongestSwitch);
     }
-    if (displayMode == 3)
+    if (mode == ShowMode::Moving)
         return kMovePeriod;
     return std::nullopt;
 }

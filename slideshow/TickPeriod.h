@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SaverSettings.h"
+
 #include <limits>
 #include <optional>
 
@@ -12,8 +14,8 @@ public:
     static constexpr int kShortestSwitch = 100;
     static constexpr int kLongestSwitch = std::numeric_limits<int>::max();
 
-    // Modes 1 and 2: (11 - switchSpeed) seconds, rounded to whole milliseconds
-    // (a half to the even neighbour), then clamped. Mode 3: 10 ms. Any other
-    // mode: no value, the timer keeps the period it has.
-    static std::optional<int> Interval(double displayMode, double switchSpeed);
+    // Centred and random place: (11 - switchSpeed) seconds, rounded to whole
+    // milliseconds (a half to the even neighbour), then clamped. Moving: 10 ms.
+    // Any other mode: no value, the timer keeps the period it has.
+    static std::optional<int> Interval(ShowMode mode, double switchSpeed);
 };

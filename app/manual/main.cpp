@@ -1,5 +1,5 @@
 #include "app/ManualStartup.h"
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "app/RealServices.h"
 #include "platform/AppInfo.h"
 #include "platform/ProcessInfo.h"
@@ -14,6 +14,6 @@ int main(int argc, char *argv[])
     RealServices real(ProcessInfo::programFolder());
     SingleInstance instance(AppInfo::manualProgramName());
     Module1 module;
-    ManualStartup startup(module, real.services(), instance);
+    ManualStartup startup(module, real.services(), real.settingsFile(), instance);
     return startup.run();
 }

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "core/Module1.h"
 #include "app/RealServices.h"
 #include "app/SaverStartup.h"
 #include "platform/AppInfo.h"
@@ -14,6 +14,6 @@ int main(int argc, char *argv[])
     RealServices real(ProcessInfo::programFolder());
     SingleInstance instance(AppInfo::saverProgramName());
     Module1 module;
-    SaverStartup startup(module, real.services(), instance, ProcessInfo::argumentText(app.arguments()));
+    SaverStartup startup(module, real.services(), real.settingsFile(), instance, ProcessInfo::argumentText(app.arguments()));
     return startup.run();
 }

@@ -1,14 +1,19 @@
 #pragma once
 
-#include "app/Services.h"
 #include "platform/CursorDisplay.h"
+#include "platform/DriveSource.h"
 #include "platform/Notifier.h"
 #include "platform/PictureLoader.h"
 #include "platform/RandomSource.h"
+#include "platform/Services.h"
 #include "platform/WindowSystem.h"
+#include "slideshow/ShowSurface.h"
 
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // A pointer count that does not touch the real cursor.
 class CountingCursor : public CursorDisplay {
@@ -25,33 +30,25 @@ public:
         styles << style;
     }
     void Beep() override { ++beeps; }
-
     QStringList messages;
     QList<int> styles;
     int beeps = 0;
 };
 
-// Gives the values it was handed, in order; then repeats the last. Counts reseeds.
+// Gives the values it was handed, in order, then repeats the last.
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::deque<float> values = {}) : values_(std::move(values)) {}
-    void push(float v) { values_.push_back(v); }
-    void Randomize() override { ++reseeds; }
+    void Randomize() override {}
     float Rnd() override
     {
-        ++draws;
-        if (values_.empty())
-            return last_;
-        last_ = values_.front();
-        values_.pop_front();
-        return last_;
+        if (!values.empty()) {
+            last = values.front();
+            values.pop_front();
+        }
+        return last;
     }
-    int reseeds = 0;
-    int draws = 0;
-
-private:
-    std::deque<float> values_;
-    float last_ = 0;
+    std::deque<float> values;
+    float last = 0;
 };
 
 // Window-system calls that only count.
@@ -65,21 +62,94 @@ public:
     int releases = 0;
 };
 
-// A full set of fakes; settingsFile and drives are left for the test to fill.
+// Serves pictures from memory by path; a path without one cannot be read.
+// Files not in memory are read by the real loader when readFiles is set.
+class FakePictureLoader : public PictureLoader {
+public:
+    LoadedPicture Load(const QString &path) override
+    {
+        requested << path;
+        if (readFiles && !pictures.contains(path))
+            return PictureLoader::Load(path);
+        LoadedPicture result;
+        result.image = pictures.value(path);
+        if (result.image.isNull())
+            result.error = QStringLiteral("cannot read");
+        return result;
+    }
+    void add(const QString &path, int width, int height, QColor color = Qt::red)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(color);
+        pictures.insert(path, image);
+    }
+    QHash<QString, QImage> pictures;
+    QStringList requested;
+    bool readFiles = false;
+};
+
+// Drives that are folders of the test's choosing; those in notReady cannot be listed.
+class FakeDriveSource : public DriveSource {
+public:
+    QList<Drive> Drives() override { return drives; }
+    bool IsReady(const QString &root) override { return !notReady.contains(root); }
+    QString CurrentFolder() override { return current; }
+    QList<Drive> drives;
+    QSet<QString> notReady;
+    QString current;
+};
+
+// One full set of fakes and the record that hands them out.
 struct FakeServices {
     CountingCursor cursor;
     CountingWindowSystem windows;
     RecordingNotifier notifier;
     ScriptedRandom random;
-    PictureLoader pictures;
-    Services services;
+    FakePictureLoader pictures;
+    FakeDriveSource drives;
+    Services services{cursor, windows, notifier, random, pictures, drives};
+};
 
-    FakeServices()
+// A window of a given size in twips whose picture box behaves like Picture1: it
+// takes on a picture's natural size (pixels / ratio * 15) and keeps its size
+// when emptied.
+class FakeShowSurface : public ShowSurface {
+public:
+    FakeShowSurface(float formWidth = 15360, float formHeight = 11520) : formWidth(formWidth), formHeight(formHeight) {}
+
+    float FormWidth() const override { return formWidth; }
+    float FormHeight() const override { return formHeight; }
+    float PictureLeft() const override { return left; }
+    float PictureTop() const override { return top; }
+    void SetPictureLeft(float twips) override { left = twips; }
+    void SetPictureTop(float twips) override { top = twips; }
+    float PictureWidth() const override { return width; }
+    float PictureHeight() const override { return height; }
+    void SetPicture(const QImage &image) override
     {
-        services.cursor = &cursor;
-        services.windows = &windows;
-        services.notifier = &notifier;
-        services.random = &random;
-        services.pictures = &pictures;
+        picture = image;
+        if (image.isNull())
+            return;
+        width = static_cast<float>(image.width() / image.devicePixelRatio() * 15);
+        height = static_cast<float>(image.height() / image.devicePixelRatio() * 15);
     }
+    void SetPictureBackColor(const QColor &color) override { backColor = color; }
+    qreal DevicePixelRatio() const override { return ratio; }
+    void SetTimerInterval(int ms) override { interval = ms; }
+    int TimerInterval() const override { return interval; }
+    void SetTimerEnabled(bool on) override { timerEnabled = on; }
+    bool ProcessPendingEvents() override { return onEvents ? onEvents() : true; }
+
+    float formWidth;
+    float formHeight;
+    float left = 480;
+    float top = 0;
+    float width = 570;
+    float height = 210;
+    QImage picture;
+    QColor backColor{0, 0, 128};
+    qreal ratio = 1;
+    int interval = 1000;
+    bool timerEnabled = false;
+    std::function<bool()> onEvents;
 };

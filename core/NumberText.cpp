@@ -1,5 +1,6 @@
-#include "settings/NumberText.h"
+#include "core/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -81,12 +82,7 @@ int NumberText::RoundHalfEven(double value)
 {
     if (std::isnan(value))
         return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    double rounded = std::round(value);  // halves away from zero
-    if (std::fabs(value - std::trunc(value)) == 0.5)
-        rounded = 2.0 * std::round(value / 2.0);
-    return static_cast<int>(rounded);
+    // nearbyint rounds in the default mode, which sends halves to the even neighbour.
+    return static_cast<int>(std::clamp(std::nearbyint(value), static_cast<double>(INT_MIN),
+                                       static_cast<double>(INT_MAX)));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/SaverSettings.h"
-#include "slideshow/MouseState.h"
-#include "slideshow/SlideshowState.h"
+#include "core/SaverSettings.h"
+#include "core/MouseState.h"
+#include "core/SlideshowState.h"
 
 // The program-wide shared state: one instance for the whole run, shared by the
 // slideshow window and the settings dialog.

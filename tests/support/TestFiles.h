@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+// A scratch folder that disappears with the test.
+class ScratchFolder {
+public:
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const { return dir_.path() + QLatin1Char('/') + name; }
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Writes a solid picture; the format follows the file name's ending unless given.
+bool writePicture(const QString &path, int width, int height, QColor color, const char *format = nullptr);
+
+// How many pixels of the image have the colour (within a small tolerance, for JPEG).
+int countPixels(const QImage &image, QColor color, int tolerance = 24);
+
+// Where the fixture files of the tests are (tests/data).
+QString testData(const QString &name);
