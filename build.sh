@@ -39,7 +39,10 @@ cmake --build "$build_dir" -j "$(nproc)"
 
 if [[ "$mode" == test ]]; then
   export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-  exec ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+  status=0
+  ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" || status=$?
+  sh tests/line-ratio.sh .
+  exit $status
 fi
 
 # The programs sit next to the sample pictures; the default settings show them.
