@@ -1,0 +1,101 @@
+#include "core/SaverSettings.h"
+#include "core/SlideshowState.h"
+#include "slideshow/SlideshowEngine.h"
+#include "support/Fakes.h"
+#include <gtest/gtest.h>
+#include <cmath>
+
+namespace {
+constexpr float kAlmostOne = 0.99999994f;  // the largest float below 1
+// A 1024 x 768 pixel window and `count` pictures of 320 x 240 pixels, "1.jpg" ... in /pics/.
+struct Rig {
+    explicit Rig(int count = 3, const char *order = "FILE_NAME", double mode = 1) : settings{"/pics/", order, mode, 9, 3}
+    {
+        for (int i = 1; i <= count; ++i)
+            pictures.add("/pics/" + (state.ImageList[std::size_t(i)] = QStringLiteral("%1.jpg").arg(i)), 320, 240);
+        state.ImageCount = std::int16_t(count);
+        state.CurrentIndex = 1;
+    }
+    void breakPictures(std::initializer_list<int> n) { for (int i : n) pictures.pictures.remove(QString("/pics/%1.jpg").arg(i)); }
+    QString requested() const { return pictures.requested.join(' ').remove("/pics/").remove(".jpg"); }
+    void ticks(int n) { for (int i = 0; i < n; ++i) engine.Tick(); }
+    SaverSettings settings;
+    SlideshowState state;
+    ScriptedRandom random;
+    FakePictureLoader pictures;
+    FakeShowSurface surface{15360, 11520};
+    SlideshowEngine engine{settings, state, random, pictures, surface};
+};
+}
+
+TEST(SlideshowEngineTest, PlacementsInExactTwips)
+{
+    enum Kind { Centred, Random, Edge };
+    const struct { Kind kind; float w, h; std::initializer_list<float> draws; float left, top, degrees; } rows[] = {
+        {Centred, 1500, 750, {}, 6930, 5385, 0}, {Centred, 1515, 765, {}, 6922.5f, 5377.5f, 0},  // odd: half twips
+        {Centred, 30000, 15000, {}, -7320, -1740, 0}, {Random, 1500, 750, {0.5f, kAlmostOne}, 6930, 10770, 0},
+        {Random, 15360, 11520, {kAlmostOne, kAlmostOne}, 0, 0, 0}, {Random, 30000, 15000, {0, kAlmostOne}, 0, -3479, 0},
+        {Random, 30000, 15000, {0.5f, 0.5f}, -7320, -1740, 0}, {Edge, 4800, 3600, {0, 0.5f, 0.5f}, -4800, 3960, 0},
+        {Edge, 4800, 3600, {0.25f, 0.5f, 0}, 5280, 11520, 45}, {Edge, 4800, 3600, {0.5f, kAlmostOne, 0.9999f}, 15360, 7920, 225},
+        {Edge, 4800, 3600, {0.75f, 0, 0.5f}, 0, -3600, 270}};
+    for (const auto &row : rows) {
+        Rig rig;
+        std::tie(rig.surface.width, rig.surface.height, rig.random.values) = std::tuple(row.w, row.h, row.draws);
+        row.kind == Centred ? rig.engine.PlaceCentred()
+                            : row.kind == Random ? rig.engine.PlaceAtRandom() : rig.engine.EnterFromRandomEdge();
+        EXPECT_EQ(std::pair(rig.surface.left, rig.surface.top), std::pair(row.left, row.top)) << row.kind << " " << row.w;
+        EXPECT_NEAR(rig.state.MoveAngle * 180 / SlideshowEngine::kPi, row.degrees, 1e-9);
+        EXPECT_TRUE(rig.random.values.empty());
+    }
+}
+
+TEST(SlideshowEngineTest, MovingPictureLeavesPastTheLimitsAndTheNextOneEnters)
+{
+    Rig rig(2, "FILE_NAME", 3);
+    std::tie(rig.surface.width, rig.surface.height) = std::pair(4800, 3600);
+    const auto beyond = [](float limit) { return std::nextafter(limit, limit * INFINITY); };
+    const struct { float left, top; bool gone; } positions[] = {{0, -3600, false}, {0, beyond(-3600), true},
+        {0, 11520, false}, {0, beyond(11520), true}, {-4800, 0, false}, {beyond(-4800), 0, true},
+        {15360, 0, false}, {beyond(15360), 0, true}, {INFINITY, 0, true}, {NAN, 0, true}};
+    for (const auto &p : positions) {
+        std::tie(rig.surface.left, rig.surface.top) = std::pair(p.left, p.top);
+        EXPECT_EQ(rig.engine.HasLeft(), p.gone) << p.left << ", " << p.top;
+    }
+    // From -4800 at 30 twips a tick, heading 0; the next picture comes only once it is past 15360.
+    rig.random.values = {0, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
+    rig.engine.EnterFromRandomEdge();
+    rig.ticks(673);
+    EXPECT_EQ(std::pair(rig.requested(), rig.surface.left), std::pair(QString("2"), 15360.0f));
+}
+
+// The order wraps after the last picture; an unreadable one is skipped within the
+// tick, and when none loads the box turns black and the timer slows until one does.
+TEST(SlideshowEngineTest, OrderSkipsUnreadablePicturesWithinTheTick)
+{
+    Rig names(4);
+    names.breakPictures({2, 3});
+    names.random.values = {0.7f};
+    names.ticks(3);
+    EXPECT_EQ(std::pair(names.requested(), names.random.values.size()), std::pair(QString("2 3 4 1 2 3 4"), 1ul));
+    Rig random(3, "file_name");  // any text but FILE_NAME is random order
+    random.breakPictures({1});
+    random.random.values = {0, 0, 0.5f, kAlmostOne};
+    random.ticks(2);
+    EXPECT_EQ(random.requested(), "1 1 2 3");
+    for (const char *order : {"FILE_NAME", "RANDOM"}) {
+        Rig none(3, order, 3);
+        none.breakPictures({1, 2, 3});
+        std::tie(none.surface.interval, none.surface.left) = std::pair(10, 15361.0f);
+        none.ticks(1);
+        EXPECT_EQ(std::tuple(none.pictures.requested.size(), none.surface.picture.isNull(), none.surface.backColor,
+                             none.surface.interval), std::tuple(3, true, QColor(Qt::black), SlideshowEngine::kRetryPeriod));
+        none.pictures.add("/pics/2.jpg", 320, 240);
+        none.random.values = QString(order) == "RANDOM" ? std::deque<float>{0.5f, 0, 0.5f, 0.5f} : std::deque<float>{0, 0.5f, 0.5f};
+        none.ticks(1);
+        EXPECT_EQ(std::tuple(none.surface.picture.isNull(), none.surface.interval, none.surface.left),
+                  std::tuple(false, 10, -4800.0f)) << order;
+    }
+    Rig other(3, "RANDOM", 2.5);  // a display mode other than 1, 2 and 3 does nothing
+    other.ticks(1);
+    EXPECT_EQ(std::tuple(other.requested(), other.surface.left, other.state.CurrentIndex), std::tuple("", 480, 1));
+}
