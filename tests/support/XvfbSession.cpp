@@ -1,217 +1,118 @@
 #include "support/XvfbSession.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QThread>
-
-#include <signal.h>
-#include <unistd.h>
-
-namespace {
-bool displayInUse(int n)
-{
-    return QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))
-        || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
-}
-}
+#include <QMap>
+#include <QTest>
 
 XvfbSession::XvfbSession(QSize screen)
     : size_(screen)
 {
-    QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    // Start from a number tied to the process, so parallel test runs rarely race
-    // for the same display; a server that exits at once lost the race: try the next.
-    const int first = 100 + static_cast<int>(getpid() % 400);
-    for (int n = first; n < first + 60; ++n) {
-        if (displayInUse(n))
-            continue;
-        auto server = std::make_unique<QProcess>();
-        server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server->setStandardOutputFile(QProcess::nullDevice());
-        server->start(QStringLiteral("Xvfb"),
-                      {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                       QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset"),
-                       QStringLiteral("-wr")});
-        if (!server->waitForStarted(5000))
-            return;
-        display_ = QStringLiteral(":%1").arg(n);
-        const bool up = waitUntil([&] {
-            return server->state() != QProcess::Running
-                || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
-        }, 10000);
-        if (up && server->state() == QProcess::Running) {
-            server_ = std::move(server);
-            // The socket exists slightly before the server answers.
-            waitUntil([this] { return xdotool({QStringLiteral("getdisplaygeometry")}); }, 10000, 100);
-            return;
-        }
-        display_.clear();
-    }
+    server_.setStandardErrorFile(QProcess::nullDevice());
+    // -displayfd: the server picks a free display itself and prints it once it takes clients.
+    const QString size = QString("%1x%2x24").arg(screen.width()).arg(screen.height());
+    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp", "-noreset", "-wr"});
+    server_.waitForReadyRead(15000);
+    if (const QByteArray number = server_.readLine().trimmed(); !number.isEmpty())
+        display_ = ":" + QString::fromLatin1(number);
 }
 
 XvfbSession::~XvfbSession()
 {
-    if (!server_)
-        return;
-    const qint64 pid = server_->processId();
-    if (pid > 0)
-        ::kill(static_cast<pid_t>(pid), SIGTERM);
-    if (!server_->waitForFinished(5000)) {
-        server_->kill();
-        server_->waitForFinished(5000);
+    for (QProcess *process : {&windowManager_, &server_}) {
+        process->terminate();
+        if (!process->waitForFinished(5000))
+            process->kill();
+        process->waitForFinished(5000);
     }
-}
-
-bool XvfbSession::isRunning() const
-{
-    return server_ && server_->state() == QProcess::Running;
 }
 
 QProcessEnvironment XvfbSession::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_RUNTIME_DIR", runtime_.path());
     return env;
 }
 
-std::optional<QString> XvfbSession::run(const QString &program, const QStringList &arguments, int timeoutMs) const
+bool XvfbSession::startWindowManager()
 {
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(program, arguments);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished(1000);
-        return std::nullopt;
-    }
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
+    windowManager_.setProcessEnvironment(environment());
+    windowManager_.start("openbox", {"--sm-disable"});
+    // The desktop number is there only once a window manager runs.
+    return windowManager_.waitForStarted(10000) && QTest::qWaitFor([this] { return xdotool({"get_desktop"}); }, 15000);
 }
 
-bool XvfbSession::xdotool(const QStringList &arguments, QString *output) const
+std::optional<QByteArray> XvfbSession::run(const QString &program, const QStringList &arguments, int timeoutMs) const
 {
-    const auto out = run(QStringLiteral("xdotool"), arguments);
-    if (output && out)
-        *output = *out;
-    return out.has_value();
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        process.kill();
+    else if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return process.readAllStandardOutput();
+    return std::nullopt;
+}
+
+QString XvfbSession::findWindow(const QString &namePattern, int timeoutMs) const
+{
+    std::optional<QByteArray> ids;
+    const QStringList search{"search", "--onlyvisible", "--name", namePattern};
+    const bool found = QTest::qWaitFor([&] { return (ids = run("xdotool", search)).has_value(); }, timeoutMs);
+    return found ? QString::fromLatin1(ids->split('\n').value(0)) : QString();
+}
+
+QRect XvfbSession::windowGeometry(const QString &window) const
+{
+    QMap<QByteArray, int> values;
+    for (const QByteArray &line : run("xdotool", {"getwindowgeometry", "--shell", window}).value_or("").split('\n'))
+        values[line.left(line.indexOf('='))] = line.mid(line.indexOf('=') + 1).toInt();
+    return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
 }
 
 QImage XvfbSession::screenshot() const
 {
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(QStringLiteral("import"), {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"),
-                                       QStringLiteral("png:-")});
-    if (!p.waitForFinished(20000))
-        return {};
-    QImage image = QImage::fromData(p.readAllStandardOutput(), "PNG");
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-bool XvfbSession::screenIsBlack() const
-{
-    const QImage shot = screenshot();
-    return !shot.isNull() && countPixels(shot, qRgb(0, 0, 0)) == shot.width() * shot.height();
+    const auto png = run("import", {"-silent", "-window", "root", "png:-"}, 20000);
+    return png ? QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
 std::optional<bool> XvfbSession::pointerVisible() const
 {
-    const auto out = run(QStringLiteral(VISTELLO_CURSOR_PROBE), {});
-    if (!out)
-        return std::nullopt;
-    return out->trimmed() == QLatin1String("visible");
+    const auto answer = run(VISTELLO_CURSOR_PROBE, {});
+    return answer ? std::optional(answer->trimmed() == "visible") : std::nullopt;
 }
 
 ProgramRun::ProgramRun(const XvfbSession &session, const QString &program, const QStringList &arguments,
-                       const QString &workingFolder)
-    : process_(std::make_unique<QProcess>())
+                       const QString &workingFolder, const QStringList &environment)
 {
-    process_->setProcessEnvironment(session.environment());
-    process_->setWorkingDirectory(workingFolder);
-    process_->setStandardOutputFile(QProcess::nullDevice());
-    process_->start(program, arguments);
-    started_ = process_->waitForStarted(10000);
+    QProcessEnvironment env = session.environment();
+    for (const QString &entry : environment)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process_.setProcessEnvironment(env);
+    process_.setWorkingDirectory(workingFolder);
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.start(program, arguments);
+    process_.waitForStarted(10000);
 }
 
-ProgramRun::~ProgramRun()
+::testing::AssertionResult ProgramRun::ended(int status, int timeoutMs)
 {
-    if (process_->state() != QProcess::NotRunning) {
-        process_->kill();
-        process_->waitForFinished(5000);
-    }
-}
-
-bool ProgramRun::isRunning() const
-{
-    return process_->state() == QProcess::Running;
-}
-
-bool ProgramRun::waitForExit(int timeoutMs)
-{
-    if (process_->state() == QProcess::NotRunning)
-        return true;
-    return process_->waitForFinished(timeoutMs);
-}
-
-int ProgramRun::exitCode() const { return process_->exitCode(); }
-QProcess::ExitStatus ProgramRun::exitStatus() const { return process_->exitStatus(); }
-qint64 ProgramRun::processId() const { return process_->processId(); }
-
-QString ProgramRun::errorOutput() const
-{
-    return QString::fromLocal8Bit(process_->readAllStandardError());
+    if (process_.error() == QProcess::FailedToStart)
+        return ::testing::AssertionFailure() << "did not start: " << process_.errorString().toStdString();
+    if (isRunning() && !process_.waitForFinished(timeoutMs))
+        return ::testing::AssertionFailure() << "still running after " << timeoutMs << " ms";
+    if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != status)
+        return ::testing::AssertionFailure() << (process_.exitStatus() == QProcess::NormalExit ? "status " : "crash ")
+                                             << process_.exitCode() << ": " << errorOutput();
+    return ::testing::AssertionSuccess();
 }
 
 QString copyProgram(const QString &builtProgram, const QString &folder)
 {
-    const QString target = folder + QLatin1Char('/') + QFileInfo(builtProgram).fileName();
-    QFile::remove(target);
-    QFile::copy(builtProgram, target);
-    QFile::setPermissions(target, QFile::permissions(builtProgram));
-    return target;
-}
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs, int stepMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (true) {
-        if (condition())
-            return true;
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, stepMs);
-        QThread::msleep(static_cast<unsigned long>(stepMs));
-    }
-}
-
-int countPixels(const QImage &image, QRgb color)
-{
-    int n = 0;
-    const QImage img = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < img.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            n += (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) == qRgb(qRed(color), qGreen(color), qBlue(color)));
-    }
-    return n;
-}
-
-::testing::AssertionResult endedWithStatus0(ProgramRun &run, int timeoutMs)
-{
-    if (!run.waitForExit(timeoutMs))
-        return ::testing::AssertionFailure() << "the program did not end";
-    if (run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0)
-        return ::testing::AssertionFailure() << "exit status " << run.exitCode() << ": "
-                                             << run.errorOutput().toStdString();
-    return ::testing::AssertionSuccess();
+    const QString copy = folder + "/" + QFileInfo(builtProgram).fileName();
+    QFile::copy(builtProgram, copy);
+    return copy;
 }

@@ -1,83 +1,70 @@
 #pragma once
 
-#include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QSize>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <functional>
-#include <memory>
-#include <optional>
+#include "support/TestFiles.h"
 
-// An X server of the test's own: Xvfb on a free display number, started by the
-// constructor and stopped by its process id in the destructor.
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+// An X server of the test's own (Xvfb, white root window) for the life of the object.
+// Its programs get a runtime folder of their own, so their single-instance locks
+// never meet another test run's. Wait for what they do with QTest::qWaitFor.
 class XvfbSession {
 public:
-    explicit XvfbSession(QSize screen = QSize(1024, 768));
+    explicit XvfbSession(QSize screen = QSize(800, 600));
     ~XvfbSession();
-    XvfbSession(const XvfbSession &) = delete;
-    XvfbSession &operator=(const XvfbSession &) = delete;
 
-    bool isRunning() const;
-    QString display() const { return display_; }
-    QSize screenSize() const { return size_; }
-    // The environment for programs on this display (xcb platform, DISPLAY set).
+    bool isRunning() const { return !display_.isEmpty() && server_.state() == QProcess::Running; }
+    // The environment of programs on this display (xcb, DISPLAY, runtime folder).
     QProcessEnvironment environment() const;
+    // Starts openbox and waits until it manages the screen.
+    bool startWindowManager();
 
-    // The whole screen as the X server holds it (no pointer in it).
+    // Runs a tool on this display (xdotool, xrandr, xset ...): its output if it ended with status 0.
+    std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
+    bool xdotool(const QStringList &arguments) const { return run("xdotool", arguments).has_value(); }
+    bool key(const QString &keys) const { return xdotool({"key", keys}); }
+    bool click(int button = 1) const { return xdotool({"click", QString::number(button)}); }
+    bool moveTo(QPoint at) const { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}); }
+    bool clickAt(QPoint at, int button = 1) const { return moveTo(at) && click(button); }
+    // The first visible window whose name matches the pattern, once it is there; empty if none came.
+    QString findWindow(const QString &namePattern, int timeoutMs = 15000) const;
+    QRect windowGeometry(const QString &window) const;
+
+    // The screen as the server holds it; the pointer is never in it.
     QImage screenshot() const;
-    // Whether every pixel of the screen is black: the show covers it (the root
-    // window of this server is white).
-    bool screenIsBlack() const;
-    // Runs xdotool with the arguments on this display; true when it exited with 0.
-    bool xdotool(const QStringList &arguments, QString *output = nullptr) const;
-    // Whether the pointer currently shows a non-blank cursor image.
+    bool screenIsBlack() const { return countPixels(screenshot(), Qt::black, 0) == size_.width() * size_.height(); }
+    // Whether the pointer shows a cursor image with any visible pixel (asked with tests/tools/cursor_probe).
     std::optional<bool> pointerVisible() const;
-    // Runs a helper tool on this display and returns its standard output.
-    std::optional<QString> run(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
 
 private:
     QSize size_;
     QString display_;
-    // The programs' runtime folder (and so their single-instance locks) belongs to
-    // this session, so test runs that happen at the same time do not see each other.
     QTemporaryDir runtime_;
-    std::unique_ptr<QProcess> server_;
+    QProcess server_;
+    QProcess windowManager_;
 };
 
-// One run of a real program under an XvfbSession.
+// One run of a real program on an XvfbSession, killed if it still runs at the end.
 class ProgramRun {
 public:
+    // environment: "NAME=value" entries added to the session's.
     ProgramRun(const XvfbSession &session, const QString &program, const QStringList &arguments,
-               const QString &workingFolder);
-    ~ProgramRun();
+               const QString &workingFolder, const QStringList &environment = {});
+    ~ProgramRun() { process_.kill(); process_.waitForFinished(5000); }
 
-    bool started() const { return started_; }
-    bool isRunning() const;
-    // Waits for the program to end by itself; true when it did within the time.
-    bool waitForExit(int timeoutMs);
-    int exitCode() const;
-    QProcess::ExitStatus exitStatus() const;
-    QString errorOutput() const;
-    qint64 processId() const;
+    bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    qint64 processId() const { return process_.processId(); }
+    // The run ended by itself within the time, normally, with the status.
+    ::testing::AssertionResult ended(int status = 0, int timeoutMs = 10000);
+    std::string errorOutput() { return process_.readAllStandardError().toStdString(); }
 
 private:
-    std::unique_ptr<QProcess> process_;
-    bool started_ = false;
+    QProcess process_;
 };
 
-// Copies a built program into a folder (its settings file then lives there too)
-// and returns the copy's path.
+// Copies a built program into a folder (its settings file then lives there too); returns the copy.
 QString copyProgram(const QString &builtProgram, const QString &folder);
-
-// The run ended by itself within the time, normally, with status 0.
-::testing::AssertionResult endedWithStatus0(ProgramRun &run, int timeoutMs = 10000);
-
-// Polls the condition, letting events run, until it holds or the time is up.
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs, int stepMs = 50);
-
-// Counts the pixels of a colour (exact RGB) in an image.
-int countPixels(const QImage &image, QRgb color);
