@@ -1,0 +1,123 @@
+#include "core/Module1.h"
+#include "settings/DriveListBox.h"
+#include "settings/F_settei.h"
+#include "settings/FileListBox.h"
+#include "settings/PreviewImage.h"
+#include "settings/SettingsFile.h"
+#include "settings/SpinScrollBar.h"
+#include "support/Fakes.h"
+#include "support/TestFiles.h"
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The dialog on the settings of a scratch program folder, with the drives A and C (ready) and B (not ready).
+class F_setteiTest : public ::testing::Test {
+protected:
+    std::unique_ptr<F_settei> open(Edition edition = Edition::ScreenSaver, double mode = 1, QString order = "RANDOM")
+    {
+        for (const char *folder : {"A/pics", "C", "prog"})
+            QDir().mkpath(scratch.file(folder));
+        fakes.drives.drives = {{scratch.file("A"), {}}, {scratch.file("B"), {}}, {scratch.file("C"), {}}};
+        fakes.drives.notReady = {scratch.file("B")}, fakes.drives.current = scratch.file("A");
+        EXPECT_TRUE(SettingsFile(scratch.file("prog")).SaveSettings({scratch.file("A/pics/"), order, mode, 9, 5}).ok);
+        auto d = std::make_unique<F_settei>(edition, module, fakes.services, file);
+        EXPECT_TRUE(d->Form_Load());
+        d->Show();
+        return d;
+    }
+    template <class T = QWidget> static T *at(F_settei &d, const char *name) { return d.findChild<T *>(name); }
+    static QString text(F_settei &d, const char *name) { return at<QLineEdit>(d, name)->text(); }
+    static void click(F_settei &d, const char *name) { QTest::mouseClick(at(d, name), Qt::LeftButton); }
+    static void key(F_settei &d, Qt::Key key) { QTest::keyClick(at(d, "VS1"), key); }
+    ScratchFolder scratch;
+    FakeServices fakes;
+    Module1 module;
+    SettingsFile file{scratch.file("prog")};
+};
+
+TEST_F(F_setteiTest, OpensOnTheStoredSettingsInEitherEdition)
+{
+    const QString sw = "画像切換スピード", mv = "画像移動スピード";
+    struct Row { Edition edition; double mode; QString order; const char *place, *sequence; QString label, speed; };
+    for (const Row &r : {Row{Edition::ScreenSaver, 1, "RANDOM", "Option1", "Option5", sw, "9"},
+                         Row{Edition::Manual, 2, "FILE_NAME", "Option2", "Option4", sw, "9"},
+                         Row{Edition::ScreenSaver, 3, "FILE_NAME", "Option3", "Option4", mv, "5"},
+                         Row{Edition::Manual, 7, "RANDOM", "Option1", "Option5", sw, "9"}}) {
+        SCOPED_TRACE(r.mode);
+        auto d = open(r.edition, r.mode, r.order);
+        EXPECT_EQ(d->windowTitle(), r.edition == Edition::Manual ? "Vistello Ver.1.0 【手動版】" : "Vistello Ver.1.0");
+        EXPECT_TRUE(at<QRadioButton>(*d, r.place)->isChecked() && at<QRadioButton>(*d, r.sequence)->isChecked());
+        const QStringList speed = {at<QLabel>(*d, "Label5")->text(), text(*d, "Text1"),
+                                   QString::number(at<SpinScrollBar>(*d, "VS1")->Value())};
+        EXPECT_EQ(speed, QStringList({r.label, r.speed, r.speed}));
+        EXPECT_TRUE(text(*d, "Text3") == scratch.file("A/pics") && d->focusWidget() == at(*d, "Drive1"));
+    }
+}
+
+TEST_F(F_setteiTest, SpeedBarSetsTheSpeedOfTheModeShownAndOnlyOkStoresIt)
+{
+    const std::pair<const char *, std::function<void(F_settei &)>> ways[] = {
+        {"OK", [](F_settei &d) { click(d, "Command1"); }}, {"CANCEL", [](F_settei &d) { click(d, "Command3"); }},
+        {"Esc", [](F_settei &d) { key(d, Qt::Key_Escape); }}, {"close box", [](F_settei &d) { d.close(); }},
+        {"reject", [](F_settei &d) { d.reject(); }}};
+    for (const auto &[way, leave] : ways) {
+        SCOPED_TRACE(way);
+        auto d = open();
+        const QByteArray before = scratch.read("prog/Vistello.ini");
+        key(*d, Qt::Key_Down);
+        click(*d, "Option3");
+        key(*d, Qt::Key_Up);
+        click(*d, "Option4");
+        EXPECT_TRUE(text(*d, "Text1") == "6" && module.settings.SwitchSpeed == 8 && module.settings.MoveSpeed == 6);
+        EXPECT_EQ(fakes.cursor.count(), 1);   // shown over the dialog
+        leave(*d);
+        EXPECT_TRUE(d->isUnloaded() && !d->isVisible() && fakes.cursor.count() == 0);
+        SaverSettings s;
+        EXPECT_TRUE(file.LoadSettings(s).ok);
+        EXPECT_EQ(s == SaverSettings({scratch.file("A/pics/"), "FILE_NAME", 3, 8, 6}), way == QString("OK"));
+        EXPECT_EQ(scratch.read("prog/Vistello.ini") == before, way != QString("OK"));
+    }
+}
+
+TEST_F(F_setteiTest, FailedStoreIsToldAndTheDialogStays)
+{
+    auto d = open();
+    ASSERT_TRUE(QFile::remove(file.FilePath()) && QDir().mkpath(file.FilePath()));   // a folder in the file's place
+    click(*d, "Command1");
+    EXPECT_EQ(fakes.notifier.styles, QList<int>{F_settei::kWarningStyle});
+    EXPECT_TRUE(d->isVisible() && !d->isUnloaded());
+}
+
+TEST_F(F_setteiTest, DriveNotReadyWarnsAndGoesBackToTheLastGoodDrive)
+{
+    auto d = open();
+    for (int drive : {2, 1})
+        at<DriveListBox>(*d, "Drive1")->SetListIndex(drive);
+    EXPECT_EQ(fakes.notifier.beeps, 1);
+    EXPECT_EQ(fakes.notifier.messages, QStringList{"ドライブの準備ができていません。"});
+    EXPECT_TRUE(at<DriveListBox>(*d, "Drive1")->ListIndex() == 2 && text(*d, "Text3") == scratch.file("C"));
+}
+
+TEST_F(F_setteiTest, FileClickPreviewsAPictureReducedToTheAreaAndSkipsABrokenOne)
+{
+    fakes.pictures.readFiles = true;
+    ASSERT_TRUE(writePicture(scratch.file("A/pics/big.bmp"), 346, 200, Qt::red) &&
+                writePicture(scratch.file("A/pics/small.bmp"), 100, 50, Qt::green));
+    scratch.write("A/pics/broken.jpg", "not a picture");
+    auto d = open();
+    auto *list = at<FileListBox>(*d, "File1");
+    auto *preview = at<PreviewImage>(*d, "Image1");
+    // The broken file leaves the preview of the one before.
+    for (const auto &[name, caption, colour] : {std::tuple{"big.bmp", "画像プレビュー(0.50倍)", Qt::red},
+                                                std::tuple{"broken.jpg", "画像プレビュー(0.50倍)", Qt::red},
+                                                std::tuple{"small.bmp", "画像プレビュー(1.00倍)", Qt::green}}) {
+        const QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        EXPECT_EQ(at<QLabel>(*d, "Label3")->text(), caption) << name;
+        EXPECT_EQ(preview->grab().toImage().pixelColor(preview->ContentRect().center()), QColor(colour)) << name;
+    }
+}
