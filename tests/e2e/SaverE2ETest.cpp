@@ -1,8 +1,7 @@
 // The screen saver "Vistello" on an X server of the test's own: the show ("/s"), with
-// and without a window manager, the settings dialog ("/c") and the switches that end at once.
+// and without a window manager, and the switches that end at once.
 #include "support/XvfbSession.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -84,49 +83,6 @@ TEST_P(ShowEndingE2E, ShowsThePicturesInOrderWithoutPointerAndEnds)
 
 INSTANTIATE_TEST_SUITE_P(, ShowEndingE2E, ::testing::Range(0, int(std::size(kEndings))),
                          [](const auto &info) { return std::string(kEndings[info.param].name); });
-
-// Pictures that cannot be read are skipped: the show stays black, and alive, until a key.
-TEST_F(SaverE2E, BrokenPicturesKeepTheShowBlackUntilAKey)
-{
-    folder.write("Vistello.ini", settingsFor(folder.path(), 10));
-    folder.write("a.jpg", "not a picture");
-    folder.write("b.bmp", "BM" + QByteArray(60, '\xff'));
-    folder.write("c.gif", "GIF89a\x10");
-
-    ProgramRun show(xvfb, program, {"/s"}, folder.path());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.screenIsBlack(); }, 15000)) << show.errorOutput();
-    QTest::qWait(2500);   // two ticks of a second
-    EXPECT_TRUE(show.isRunning() && xvfb.screenIsBlack());
-    xvfb.key("space");
-    EXPECT_TRUE(show.ended());
-}
-
-TEST_F(SaverE2E, SettingsDialogShowsAloneAndEscLeavesTheFileAsItWas)
-{
-    const QByteArray settings = settingsFor(folder.path(), 5);
-    folder.write("Vistello.ini", settings);
-    const QDateTime written = QFileInfo(folder.file("Vistello.ini")).lastModified();
-
-    ProgramRun dialog(xvfb, program, {"/c"}, folder.path());
-    const QString window = xvfb.findWindow("^Vistello Ver\\.1\\.0$");
-    ASSERT_FALSE(window.isEmpty()) << "no dialog: " << dialog.errorOutput();
-    const QRect at = xvfb.windowGeometry(window);
-    // The dialog is drawn where it is (its face is not the white root window), and nothing else is.
-    QImage shot;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        shot = xvfb.screenshot();
-        return countPixels(shot.copy(at), Qt::white, 0) < at.width() * at.height() / 2;
-    }, 5000)) << "the dialog is not on the screen";
-    EXPECT_GE(countPixels(shot, Qt::white, 0), shot.width() * shot.height() - at.width() * at.height()) << "not alone";
-    EXPECT_TRUE(xvfb.pointerVisible() == true);
-
-    // Without a window manager the keyboard follows the pointer.
-    xvfb.moveTo(at.center());
-    xvfb.key("Escape");
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_EQ(folder.read("Vistello.ini"), settings);
-    EXPECT_EQ(QFileInfo(folder.file("Vistello.ini")).lastModified(), written);
-}
 
 TEST_F(SaverE2E, PreviewAndUnknownSwitchesEndAtOnceAndDrawNothing)
 {

@@ -13,7 +13,6 @@
 #include <QSet>
 #include <QStringList>
 #include <deque>
-#include <functional>
 
 // A pointer count that does not touch the real cursor.
 class CountingCursor : public CursorDisplay {
@@ -51,15 +50,12 @@ public:
     float last = 0;
 };
 
-// Window-system calls that only count.
-class CountingWindowSystem : public WindowSystem {
+// Window-system calls that do nothing: offscreen windows need neither.
+class QuietWindowSystem : public WindowSystem {
 public:
-    void SetWindowPos(QWidget *) override { ++topmostCalls; }
-    void grabKeyboard(QWidget *) override { ++grabs; }
-    void releaseKeyboard(QWidget *) override { ++releases; }
-    int topmostCalls = 0;
-    int grabs = 0;
-    int releases = 0;
+    void SetWindowPos(QWidget *) override {}
+    void grabKeyboard(QWidget *) override {}
+    void releaseKeyboard(QWidget *) override {}
 };
 
 // Serves pictures from memory by path; a path without one cannot be read.
@@ -102,7 +98,7 @@ public:
 // One full set of fakes and the record that hands them out.
 struct FakeServices {
     CountingCursor cursor;
-    CountingWindowSystem windows;
+    QuietWindowSystem windows;
     RecordingNotifier notifier;
     ScriptedRandom random;
     FakePictureLoader pictures;
@@ -137,8 +133,8 @@ public:
     qreal DevicePixelRatio() const override { return ratio; }
     void SetTimerInterval(int ms) override { interval = ms; }
     int TimerInterval() const override { return interval; }
-    void SetTimerEnabled(bool on) override { timerEnabled = on; }
-    bool ProcessPendingEvents() override { return onEvents ? onEvents() : true; }
+    void SetTimerEnabled(bool) override {}
+    bool ProcessPendingEvents() override { return true; }
 
     float formWidth;
     float formHeight;
@@ -150,6 +146,4 @@ public:
     QColor backColor{0, 0, 128};
     qreal ratio = 1;
     int interval = 1000;
-    bool timerEnabled = false;
-    std::function<bool()> onEvents;
 };
