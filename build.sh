@@ -12,9 +12,10 @@ if [[ "$mode" != run && "$mode" != test ]]; then
 fi
 
 # Debian packages the build needs, and those the tests need on top.
-build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic)
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev libxfixes-dev
-               desktop-file-utils xprintidle x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox)
+               desktop-file-utils xprintidle x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
+               xscreensaver lintian man-db)
 packages=("${build_packages[@]}")
 [[ "$mode" == test ]] && packages+=("${test_packages[@]}")
 [[ "$mode" == run && -z "${DISPLAY:-}" ]] && packages+=(xvfb xauth imagemagick xdotool)

@@ -15,6 +15,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#ifndef _WIN32
+#include "app/EmbeddedShow.h"
+#include "platform/StopSignals.h"
+#endif
+
 SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
                            SingleInstance &instance, const QString &argumentText)
     : module_(module)
@@ -27,6 +32,11 @@ SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &se
 
 int SaverStartup::run()
 {
+#ifndef _WIN32
+    const StopSignals stopSignals;
+    if (EmbeddedShow::Requested(argumentText_))
+        return EmbeddedShow(module_, services_, settingsFile_).run();
+#endif
     Form1 form(Edition::ScreenSaver, module_, services_);
     if (!Form_Load(form) || form.isUnloaded())
         return 0;

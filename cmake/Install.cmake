@@ -64,7 +64,7 @@ if(NOT WIN32)
     list(APPEND VISTELLO_LAUNCHERS vistello)
   endif()
   install(CODE "
-    set(VISTELLO_LAUNCHERS \"${VISTELLO_LAUNCHERS}\")
+    set(VISTELLO_LAUNCHERS \"${VISTELLO_LAUNCHERS};vistello-screensaver\")
     set(VISTELLO_LAUNCHER_SOURCE_DIR \"${PROJECT_SOURCE_DIR}/packaging\")
     set(VISTELLO_LAUNCHER_OUTPUT_DIR \"${CMAKE_CURRENT_BINARY_DIR}/launchers\")
     set(VISTELLO_INSTALL_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
@@ -74,6 +74,36 @@ if(NOT WIN32)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/launchers/${launcher}.desktop
       DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   endforeach()
+  # The theme that MATE's and Xfce's screen savers list; they run it in a window of their own.
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/launchers/vistello-screensaver.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications/screensavers RENAME vistello.desktop)
+
+  # Manual pages and changelog compressed the way Debian wants them: best, and
+  # without name and time stamp, so that the same sources give the same bytes.
+  find_program(VISTELLO_GZIP gzip REQUIRED)
+  set(compressed "")
+  foreach(source man/Vistello.1 man/Vistello_manual.1 man/vistello-idle.1 changelog)
+    get_filename_component(name ${source} NAME)
+    set(output ${CMAKE_CURRENT_BINARY_DIR}/doc/${name}.gz)
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${VISTELLO_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/${source} > ${output}
+      DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${source})
+    list(APPEND compressed ${output})
+  endforeach()
+  add_custom_target(vistello_docs ALL DEPENDS ${compressed})
+  list(FILTER compressed INCLUDE REGEX "[.]1[.]gz$")
+  install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  # The machine-readable copyright file carries the licence text of LICENSE.
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+  string(FIND "${licence}" "Permission" start)
+  string(SUBSTRING "${licence}" ${start} -1 licence)
+  string(STRIP "${licence}" licence)
+  string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+  string(REPLACE "\n" "\n " VISTELLO_LICENCE_TEXT "${licence}")
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/doc/copyright @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/copyright ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vistello)
 
   # The sample pictures, for choosing in the settings dialog.
   file(GLOB VISTELLO_SAMPLE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/samples/*.jpg

@@ -10,6 +10,8 @@ cmake_policy(PUSH)
 cmake_policy(VERSION 3.25)
 
 set(path "${CMAKE_INSTALL_PREFIX}/${VISTELLO_INSTALL_BINDIR}")
+# TryExec holds a plain path, which takes only the format's string escapes.
+string(REPLACE "\\" "\\\\" plain_path "${path}")
 
 # Exec quoting of the desktop entry format: "%" is doubled; a path with a reserved
 # character is put in double quotes, inside which \ " ` $ take a backslash; and
@@ -26,6 +28,7 @@ endif()
 
 foreach(launcher IN LISTS VISTELLO_LAUNCHERS)
   file(READ "${VISTELLO_LAUNCHER_SOURCE_DIR}/${launcher}.desktop.in" text)
+  string(REPLACE "TryExec=@VISTELLO_BINDIR@/" "TryExec=${plain_path}/" text "${text}")
   string(REGEX MATCHALL "@VISTELLO_BINDIR@/[A-Za-z_]+" programs "${text}")
   foreach(program IN LISTS programs)
     string(REPLACE "@VISTELLO_BINDIR@/" "" name "${program}")

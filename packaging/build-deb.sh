@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the Debian package: a Release build (without tests and benchmarks) in
-# its own folder, then cpack; prints the package's control data and contents.
+# its own folder, then cpack; prints the package's control data and contents and
+# runs lintian on it. (The test suite makes the same package from its own build.)
 # Usage: packaging/build-deb.sh [build-folder]   (default: build-deb in the sources)
 set -eu
 
@@ -19,4 +20,6 @@ rm -f "$build"/vistello_*.deb
 deb=$(ls "$build"/vistello_*.deb)
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
+# Debian's checks: no error and no warning expected (Debian package lintian).
+if command -v lintian >/dev/null 2>&1; then lintian --fail-on error,warning "$deb"; fi
 echo "package: $deb"

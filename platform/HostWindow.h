@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+class QWidget;
+class QWindow;
+
+// A window that a desktop's screen saver (XScreenSaver, MATE's, Xfce's) names in
+// XSCREENSAVER_WINDOW for its saver to draw in. The widget embedded in it is a
+// native child window that fills it and follows its size; the host keeps the
+// input, the pointer and the locking. X11 only.
+class HostWindow : public QObject, public QAbstractNativeEventFilter {
+    Q_OBJECT
+public:
+    // The window id in the variable's text: "0x" and hexadecimal digits, or
+    // decimal digits. Anything else names no window.
+    static std::optional<quint32> ParseId(const QByteArray &text);
+
+    // The host window with that id, watched from now on; null when the X server
+    // has no such window or the program does not run on X11.
+    static std::unique_ptr<HostWindow> Open(quint32 id);
+    ~HostWindow() override;
+
+    // Makes the widget, not yet shown, a child window of the host at its top left
+    // corner and of its size. The widget must be destroyed before this object.
+    void Embed(QWidget &widget);
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+Q_SIGNALS:
+    // The host destroyed its window, and the embedded child with it.
+    void gone();
+
+private:
+    HostWindow(quint32 id, QSize size);
+
+    quint32 id_;
+    QSize size_;
+    QPointer<QWidget> widget_;
+    std::unique_ptr<QWindow> foreign_;
+};

@@ -1,0 +1,14 @@
+#!/bin/sh
+# The package cpack makes from this build's tree: lintian finds no error and no warning,
+# the manual pages render without a warning, the screen saver theme is valid.
+# Usage: check-deb.sh <build dir> <scratch dir>
+set -eu
+rm -rf "$2"
+cpack -G DEB --config "$1/CPackConfig.cmake" -B "$2" >/dev/null
+lintian --fail-on error,warning "$2"/vistello_*.deb
+dpkg-deb -x "$2"/vistello_*.deb "$2/root"
+for page in Vistello Vistello_manual vistello-idle; do
+    man --warnings -l "$2/root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null | grep . && exit 1
+done
+desktop-file-validate "$2/root/usr/share/applications/screensavers/vistello.desktop"
+grep -qx 'Exec=/usr/bin/Vistello /s' "$2/root/usr/share/applications/screensavers/vistello.desktop"
