@@ -5,14 +5,18 @@
 #include "slideshow/SlideshowEngine.h"
 
 #include <QWidget>
+#include <vector>
 
 class PictureBox;
+class QScreen;
 class QTimer;
+class ScreenCover;
 struct Module1;
 struct Services;
 
 // The slideshow window: borderless, black, topmost, covering the primary screen,
-// with the picture box Picture1 and the timer Timer1. It holds the window state
+// with the picture box Picture1 and the timer Timer1. While it shows, every other
+// monitor has a ScreenCover whose input counts as input over this window. It holds the window state
 // and the input handlers; the show itself is SlideshowEngine, driving the
 // window through ShowSurface.
 class Form1 : public QWidget, public ShowSurface {
@@ -24,8 +28,12 @@ public:
     PictureBox *Picture1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    // Makes the window visible over the whole screen and takes the keyboard.
+    // Makes the window visible over the whole screen, covers the other monitors
+    // and takes the keyboard.
     void Show();
+
+    // The covers of the other monitors while the window shows.
+    const std::vector<ScreenCover *> &Covers() const { return covers_; }
 
     // Where and how large Picture1 is before the first picture, in twips.
     static constexpr float kDesignLeft = 480;
@@ -81,10 +89,16 @@ protected:
 
 private:
     void Form_Unload();
+    void WatchScreen(QScreen *screen);
+    // Gives each monitor the show does not reach a cover, and takes covers away
+    // from monitors that went or now show part of the show.
+    void UpdateCovers();
+    void AddCover(QScreen *screen);
 
     Edition edition_;
     Module1 &module_;
     Services &services_;
     SlideshowEngine engine_;
     bool unloaded_ = false;
+    std::vector<ScreenCover *> covers_;
 };
