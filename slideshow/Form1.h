@@ -16,9 +16,9 @@ struct Services;
 
 // The slideshow window: borderless, black, topmost, covering the primary screen,
 // with the picture box Picture1 and the timer Timer1. While it shows, every other
-// monitor has a ScreenCover whose input counts as input over this window. It holds the window state
-// and the input handlers; the show itself is SlideshowEngine, driving the
-// window through ShowSurface.
+// monitor has a ScreenCover whose input counts as input over this window. It
+// holds the window state and the input handlers; the show itself is
+// SlideshowEngine, driving the window through ShowSurface.
 class Form1 : public QWidget, public ShowSurface {
     Q_OBJECT
 public:
@@ -31,9 +31,6 @@ public:
     // Makes the window visible over the whole screen, covers the other monitors
     // and takes the keyboard.
     void Show();
-
-    // The covers of the other monitors while the window shows.
-    const std::vector<ScreenCover *> &Covers() const { return covers_; }
 
     // Where and how large Picture1 is before the first picture, in twips.
     static constexpr float kDesignLeft = 480;

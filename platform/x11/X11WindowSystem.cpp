@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
