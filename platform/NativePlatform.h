@@ -8,7 +8,7 @@ using NativeCursorDisplay = Win32CursorDisplay;
 using NativeWindowSystem = Win32WindowSystem;
 #else
 #include "platform/CursorDisplay.h"
-#include "platform/WindowSystem.h"
+#include "platform/x11/X11WindowSystem.h"
 using NativeCursorDisplay = CursorDisplay;
-using NativeWindowSystem = WindowSystem;
+using NativeWindowSystem = X11WindowSystem;
 #endif

@@ -3,10 +3,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
-QString ProcessInfo::argumentText(const QStringList &arguments)
+QString ProcessInfo::argumentText(int argc, const char *const *argv)
 {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    QStringList arguments;
+    for (int i = 1; i < argc && argv[i]; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments.join(QLatin1Char(' '));
 }
 
 QString ProcessInfo::programFolder()

@@ -33,3 +33,8 @@ void WindowSystem::releaseKeyboard(QWidget *window)
     if (window)
         window->releaseKeyboard();
 }
+
+QMargins WindowSystem::FrameMargins(QWidget *)
+{
+    return {};
+}

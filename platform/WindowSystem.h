@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+
 class QWidget;
 
 // Window-system calls that Qt does not offer in the form the program uses them.
@@ -16,4 +18,9 @@ public:
     // window manager gives it the focus. Retries briefly while another client holds it.
     virtual void grabKeyboard(QWidget *window);
     virtual void releaseKeyboard(QWidget *window);
+
+    // The frame a window manager will draw around the window (title bar
+    // included), known before the window is shown; none where no window manager
+    // says, so that the client area is the whole window.
+    virtual QMargins FrameMargins(QWidget *window);
 };

@@ -8,6 +8,7 @@
 #include "platform/JapaneseFont.h"
 #include "platform/Notifier.h"
 #include "platform/PictureLoader.h"
+#include "platform/WindowSystem.h"
 #include "resources/ProgramIcon.h"
 #include "settings/DirListBox.h"
 #include "settings/DriveListBox.h"
@@ -134,6 +135,9 @@ void F_settei::createControls()
 
     Text1 = new QLineEdit(QStringLiteral("Text4"), Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // It shows what VS1 sets; no typing, paste, middle-button paste, drop or
+    // context-menu action changes it. It still takes the focus in the tab order.
+    Text1->setReadOnly(true);
     place(Text1, 1740, 960, 495, 375);
 
     VS1 = new SpinScrollBar(Frame1);
@@ -204,13 +208,18 @@ bool F_settei::Form_Load()
 {
     SaverSettings &s = module_.settings;
 
-    // 1. Centre on the screen, in twips, single precision.
+    // 1. Centre on the screen, in twips, single precision. What is centred is
+    // what the user sees: under a window manager the frame, title bar included;
+    // without one the client area. The client goes inside the centred frame.
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen) {
+        const QMargins frame = services_.windows.FrameMargins(this);
         const QRect geometry = screen->geometry();
-        const float left = (static_cast<float>(geometry.width()) * Twips::kPerPixel - static_cast<float>(width()) * Twips::kPerPixel) / 2;
-        const float top = (static_cast<float>(geometry.height()) * Twips::kPerPixel - static_cast<float>(height()) * Twips::kPerPixel) / 2;
-        move(geometry.x() + Twips::toPixels(left), geometry.y() + Twips::toPixels(top));
+        const float frameWidth = static_cast<float>(width() + frame.left() + frame.right());
+        const float frameHeight = static_cast<float>(height() + frame.top() + frame.bottom());
+        const float left = (static_cast<float>(geometry.width()) * Twips::kPerPixel - frameWidth * Twips::kPerPixel) / 2;
+        const float top = (static_cast<float>(geometry.height()) * Twips::kPerPixel - frameHeight * Twips::kPerPixel) / 2;
+        move(geometry.x() + Twips::toPixels(left) + frame.left(), geometry.y() + Twips::toPixels(top) + frame.top());
     }
 
     // 2. Caption.

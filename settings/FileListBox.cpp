@@ -1,7 +1,6 @@
 #include "settings/FileListBox.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 FileListBox::FileListBox(QWidget *parent)
@@ -9,37 +8,44 @@ FileListBox::FileListBox(QWidget *parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // Only the user moves the highlight (keys, any button, a drag, the list
+    // scrolling under a drag); the program never does, so each move is theirs.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        const QListWidgetItem *now = Highlighted();
+        const bool moved = now && now != highlighted_;
+        highlighted_ = now;
+        if (moved)
+            Q_EMIT Click();
+    });
 }
 
 void FileListBox::SetPath(const QString &path)
 {
     path_ = path;
     clear();
+    highlighted_ = nullptr;
     const QStringList names = QDir(path).entryList(QDir::Files, QDir::Name);
     addItems(names);
 }
 
 QString FileListBox::FileName() const
 {
+    const QListWidgetItem *item = Highlighted();
+    return item ? item->text() : QString();
+}
+
+const QListWidgetItem *FileListBox::Highlighted() const
+{
     const QList<QListWidgetItem *> selected = selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? nullptr : selected.first();
 }
 
 void FileListBox::mousePressEvent(QMouseEvent *event)
 {
+    const QListWidgetItem *before = Highlighted();
     QListWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
-        Q_EMIT Click();
-}
-
-void FileListBox::keyPressEvent(QKeyEvent *event)
-{
-    const QListWidgetItem *before = currentItem();
-    const bool wasSelected = before && before->isSelected();
-    QListWidget::keyPressEvent(event);
-    const QListWidgetItem *after = currentItem();
-    // Arrow keys, paging and typing a name move the selection; so does the first
-    // arrow key after tabbing in, which selects the entry that was only current.
-    if (after && after->isSelected() && (after != before || !wasSelected))
+    // A left click on the entry already highlighted runs the handler again.
+    if (event->button() == Qt::LeftButton && before && before == Highlighted()
+        && itemAt(event->position().toPoint()) == before)
         Q_EMIT Click();
 }

@@ -3,8 +3,9 @@
 #include <QListWidget>
 
 // The file list: every ordinary file of its folder (hidden ones left out), by name.
-// Click runs when the user selects an entry with the mouse or the keyboard, never
-// because the list merely gained the focus or was refilled.
+// Click runs whenever the highlight moves to an entry, by whatever means (keys,
+// any mouse button, a drag), and on a left click on the highlighted entry;
+// never because the list merely gained the focus or was refilled.
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -16,16 +17,17 @@ public:
     // cannot be read.
     void SetPath(const QString &path);
 
-    // The selected name, without folder; empty when nothing is selected.
+    // The highlighted name, without folder; empty when nothing is highlighted.
     QString FileName() const;
+    const QListWidgetItem *Highlighted() const;
 
 Q_SIGNALS:
     void Click();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString path_;
+    const QListWidgetItem *highlighted_ = nullptr;
 };

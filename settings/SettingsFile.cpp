@@ -189,6 +189,17 @@ void SettingsFile::locate()
     }
 }
 
+// The file keeps the text as written; the record gets the folder it means, so
+// that the show and the dialog, whoever starts them and wherever, agree.
+QString SettingsFile::resolveFolder(const QString &text) const
+{
+    if (text.isEmpty() || QDir::isAbsolutePath(text))
+        return text;
+    if (text.startsWith(QLatin1String("~/")))
+        return withSlash(QDir::homePath()) + text.mid(2);
+    return withSlash(QFileInfo(path_).path()) + text;
+}
+
 SaverSettings SettingsFile::defaults() const
 {
     SaverSettings s;
@@ -265,31 +276,27 @@ SettingsFile::Result SettingsFile::LoadSettings(SaverSettings &settings)
             *numberFields[i] = NumberText::LeadingNumber(texts[i]);
     }
 
+    settings.PictureFolder = resolveFolder(settings.PictureFolder);
     loadedRawLines_ = lines;
     loadedTextLines_ = texts;
     loadedEncoding_ = marked ? Encoding::Utf8WithMark : utf8 ? Encoding::Utf8 : Encoding::CodePage;
     return {};
 }
 
-// A file read as UTF-8 stays UTF-8, so that hand-edited bytes survive. Otherwise
-// code page 932, unless a text does not fit it or the result would be mistaken
-// for UTF-8 when read; then UTF-8 with a byte-order mark.
+// Code page 932 whenever every text fits it and the file would not be mistaken
+// for UTF-8 when read again, whatever the file was read in; UTF-8 with a
+// byte-order mark otherwise. A text unchanged since it was read keeps the very
+// bytes it was read from where they are in the encoding written.
 QList<QByteArray> SettingsFile::encodeLines(const QStringList &texts, Encoding &encoding) const
 {
-    const auto unchanged = [&](int i) {
-        return isTextLine(i) && i < loadedRawLines_.size() && texts[i] == loadedTextLines_[i];
+    const auto unchanged = [&](int i, bool codePage) {
+        return isTextLine(i) && i < loadedRawLines_.size() && texts[i] == loadedTextLines_[i]
+               && (loadedEncoding_ == Encoding::CodePage) == codePage;
     };
     QList<QByteArray> lines;
-    if (loadedEncoding_ != Encoding::CodePage) {
-        encoding = loadedEncoding_;
-        for (int i = 0; i < texts.size(); ++i)
-            lines.append(unchanged(i) ? loadedRawLines_[i] : texts[i].toUtf8());
-        return lines;
-    }
-
     bool fits = true;
     for (int i = 0; i < texts.size() && fits; ++i) {
-        const std::optional<QByteArray> bytes = unchanged(i) ? loadedRawLines_[i] : toCodePage(texts[i]);
+        const std::optional<QByteArray> bytes = unchanged(i, true) ? loadedRawLines_[i] : toCodePage(texts[i]);
         fits = bytes.has_value();
         if (fits)
             lines.append(*bytes);
@@ -303,8 +310,8 @@ QList<QByteArray> SettingsFile::encodeLines(const QStringList &texts, Encoding &
     }
     encoding = Encoding::Utf8WithMark;
     lines.clear();
-    for (const QString &text : texts)
-        lines.append(text.toUtf8());
+    for (int i = 0; i < texts.size(); ++i)
+        lines.append(unchanged(i, false) ? loadedRawLines_[i] : texts[i].toUtf8());
     return lines;
 }
 

@@ -11,7 +11,8 @@
 // The ten-line settings file and its place on disk.
 //
 // The file is written in code page 932 with CR LF line ends, or in UTF-8 with a
-// byte-order mark when its text does not fit that code page. Lines read end at
+// byte-order mark when its text does not fit that code page, whatever encoding
+// it was read in. Lines read end at
 // CR LF, CR or LF. Texts that were not changed since they were read are written
 // back with the very bytes they were read from.
 class SettingsFile {
@@ -34,7 +35,9 @@ public:
     // Fills every field from the file, creating it with the defaults first when
     // it is missing. On failure the record still holds usable values (the
     // defaults) and an existing file is left as it is. Missing lines take their
-    // defaults; lines after the tenth are ignored.
+    // defaults; lines after the tenth are ignored. A relative PictureFolder is
+    // taken relative to the folder holding the file, and one starting with "~/"
+    // to the home folder; an empty one stays empty.
     Result LoadSettings(SaverSettings &settings);
 
     // Rewrites the whole file atomically. On failure the old file is untouched.
@@ -53,6 +56,7 @@ private:
 
     void locate();
     SaverSettings defaults() const;
+    QString resolveFolder(const QString &text) const;
     QList<QByteArray> encodeLines(const QStringList &texts, Encoding &encoding) const;
 
     QString programFolder_;

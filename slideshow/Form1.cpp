@@ -6,8 +6,10 @@
 #include "platform/CursorDisplay.h"
 #include "platform/WindowSystem.h"
 #include "resources/ProgramIcon.h"
+#include "slideshow/CoverPlan.h"
 #include "slideshow/MouseRule.h"
 #include "slideshow/PictureBox.h"
+#include "slideshow/ScreenCover.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,6 +19,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 constexpr float kTwips = Twips::kPerPixel;
@@ -70,6 +74,20 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    // Monitors that come, go or change while the show runs gain or lose their covers.
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        WatchScreen(screen);
+        UpdateCovers();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Form1::UpdateCovers);
+    for (QScreen *screen : QGuiApplication::screens())
+        WatchScreen(screen);
+}
+
+void Form1::WatchScreen(QScreen *screen)
+{
+    connect(screen, &QScreen::geometryChanged, this, &Form1::UpdateCovers);
 }
 
 Form1::~Form1() = default;
@@ -80,8 +98,52 @@ void Form1::Show()
         return;
     setGeometry(primaryScreenGeometry());
     showFullScreen();
+    UpdateCovers();
     Picture1->setFocus(Qt::OtherFocusReason);
     services_.windows.grabKeyboard(this);
+}
+
+void Form1::UpdateCovers()
+{
+    if (unloaded_ || !isVisible())
+        return;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QList<QRect> areas;
+    for (const QScreen *screen : screens)
+        areas.append(screen->geometry());
+    QList<QScreen *> wanted;
+    for (int i : CoverPlan::ScreensToCover(areas, geometry()))
+        wanted.append(screens[i]);
+
+    // Never called from a cover's own input, so a cover can go at once.
+    std::erase_if(covers_, [&](ScreenCover *cover) {
+        const bool keep = wanted.contains(cover->Screen());
+        if (!keep)
+            delete cover;
+        return !keep;
+    });
+    for (QScreen *screen : wanted) {
+        const auto found = std::find_if(covers_.begin(), covers_.end(),
+                                        [&](const ScreenCover *cover) { return cover->Screen() == screen; });
+        if (found == covers_.end())
+            AddCover(screen);
+        else
+            (*found)->Cover();
+    }
+}
+
+void Form1::AddCover(QScreen *screen)
+{
+    auto *cover = new ScreenCover(screen, this);
+    connect(cover, &ScreenCover::keyDown, this, &Form1::Form_KeyDown);
+    connect(cover, &ScreenCover::mouseDown, this, &Form1::Form_MouseDown);
+    // The movement rule sees positions in this window's frame, wherever the pointer is.
+    connect(cover, &ScreenCover::mouseMoved, this, [this](QPointF global) {
+        const QPointF p = mapFromGlobal(global);
+        Form_MouseMove(static_cast<float>(p.x() * kTwips), static_cast<float>(p.y() * kTwips));
+    });
+    covers_.push_back(cover);
+    cover->Cover();
 }
 
 bool Form1::PrepareShow()
@@ -99,6 +161,12 @@ void Form1::Unload()
     Form_Unload();
     Timer1->stop();
     services_.windows.releaseKeyboard(this);
+    // The input that unloads may come from a cover, which must outlive its handler.
+    for (ScreenCover *cover : covers_) {
+        cover->hide();
+        cover->deleteLater();
+    }
+    covers_.clear();
     hide();
     Q_EMIT unloaded();
 }

@@ -5,16 +5,20 @@
 #include "slideshow/SlideshowEngine.h"
 
 #include <QWidget>
+#include <vector>
 
 class PictureBox;
+class QScreen;
 class QTimer;
+class ScreenCover;
 struct Module1;
 struct Services;
 
 // The slideshow window: borderless, black, topmost, covering the primary screen,
-// with the picture box Picture1 and the timer Timer1. It holds the window state
-// and the input handlers; the show itself is SlideshowEngine, driving the
-// window through ShowSurface.
+// with the picture box Picture1 and the timer Timer1. While it shows, every other
+// monitor has a ScreenCover whose input counts as input over this window. It
+// holds the window state and the input handlers; the show itself is
+// SlideshowEngine, driving the window through ShowSurface.
 class Form1 : public QWidget, public ShowSurface {
     Q_OBJECT
 public:
@@ -24,7 +28,8 @@ public:
     PictureBox *Picture1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    // Makes the window visible over the whole screen and takes the keyboard.
+    // Makes the window visible over the whole screen, covers the other monitors
+    // and takes the keyboard.
     void Show();
 
     // Where and how large Picture1 is before the first picture, in twips.
@@ -81,10 +86,16 @@ protected:
 
 private:
     void Form_Unload();
+    void WatchScreen(QScreen *screen);
+    // Gives each monitor the show does not reach a cover, and takes covers away
+    // from monitors that went or now show part of the show.
+    void UpdateCovers();
+    void AddCover(QScreen *screen);
 
     Edition edition_;
     Module1 &module_;
     Services &services_;
     SlideshowEngine engine_;
     bool unloaded_ = false;
+    std::vector<ScreenCover *> covers_;
 };

@@ -9,11 +9,18 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The host's switch is read from the arguments as they were passed; Qt sees
+    // only the program's name, so none of its own options (-reverse, -platform
+    // ...) is taken from the command line or removed from it.
+    const QString argumentText = ProcessInfo::argumentText(argc, argv);
+    static char noName[] = "Vistello";
+    char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : noName, nullptr};
+    int qtArgc = 1;
+    QApplication app(qtArgc, qtArgv);
     RealServices::setUpApplication(app);
     RealServices real(ProcessInfo::programFolder());
     SingleInstance instance(AppInfo::saverProgramName());
     Module1 module;
-    SaverStartup startup(module, real.services(), real.settingsFile(), instance, ProcessInfo::argumentText(app.arguments()));
+    SaverStartup startup(module, real.services(), real.settingsFile(), instance, argumentText);
     return startup.run();
 }

@@ -1,0 +1,65 @@
+// The real programs on two monitors side by side (one 2048 x 768 screen split by
+// RandR, which Qt reports as two screens), with and without a window manager.
+#include "support/TestFiles.h"
+#include "support/XvfbSession.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(RealDesktopE2E, EveryMonitorCoveredDialogCentredByItsFrameQtOptionsNoSwitch)
+{
+    XvfbSession xvfb(QSize(2048, 768));
+    ASSERT_TRUE(xvfb.isRunning()) << "Xvfb did not start";
+    const auto run = [&](const QString &tool, const QString &args) { return xvfb.run(tool, args.split(' ', Qt::SkipEmptyParts)).value_or(""); };
+    const auto field = [&](const QString &window, const QString &name) {
+        const QString info = run("xwininfo", "-children -id " + window) + run("xwininfo", "-id " + window);
+        return QRegularExpression(name + ":\\s*(\\S+)").match(info).captured(1);
+    };
+    const auto secondIs = [&](QRgb colour) {
+        return QTest::qWaitFor([&] { return countPixels(xvfb.screenshot().copy(1024, 0, 1024, 768), colour) == 1024 * 768; }, 15000);
+    };
+    const QString second = QStringLiteral(" --setmonitor right 1024/271x768/203+1024+0 none");
+    run("xrandr", "--setmonitor left 1024/271x768/203+0+0 screen" + second);
+    ScratchFolder folder;
+    const QString saver = copyProgram(QStringLiteral(VISTELLO_BIN), folder.path());
+
+    // Qt's options are no switch: the program ends at once, before it reads or writes its settings.
+    for (const QString &args : {"-reverse /s", "-platform xcb /s"}) {
+        ProgramRun wrong(xvfb, saver, args.split(' '), folder.path());
+        EXPECT_TRUE(endedWithStatus0(wrong, 3000) && !QFile::exists(folder.file("Vistello.ini"))) << args.toStdString();
+    }
+    // The second monitor is black with no pointer over it; movement over it ends the show by the rule. A key
+    // ends it too, after the monitor went during the show and took its cover with it.
+    for (const QString &ending : {"mousemove 1550 350 sleep 0.5 mousemove 1600 400", "key x"}) {
+        xvfb.xdotool({"mousemove", "1500", "300"});
+        ProgramRun show(xvfb, saver, {"/s"}, folder.path());
+        EXPECT_TRUE(secondIs(qRgb(0, 0, 0)));
+        EXPECT_EQ(xvfb.pointerVisible(), std::optional<bool>(false));
+        if (ending == "key x") {
+            run("xrandr", "--delmonitor right");
+            EXPECT_TRUE(secondIs(qRgb(255, 255, 255)));
+        }
+        xvfb.xdotool(ending.split(' '));
+        EXPECT_TRUE(endedWithStatus0(show)) << ending.toStdString();
+    }
+    run("xrandr", second);
+    // Under openbox the dialog's frame is centred, and the manual show's cover takes a click.
+    ProgramRun openbox(xvfb, "openbox", {}, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run("xprop", "-root _NET_SUPPORTING_WM_CHECK").contains('#'); }, 10000));
+    {
+        ProgramRun dialog(xvfb, saver, {"/c"}, folder.path());
+        const QString frame = field(run("xdotool", "search --sync --onlyvisible --name ^Vistello.Ver").trimmed(), "Parent window id");
+        const auto at = [&](const QString &name) { return field(frame, name).toInt(); };
+        EXPECT_NEAR(at("Absolute upper-left X"), (1024 - at("Width")) / 2.0, 2);
+        EXPECT_NEAR(at("Absolute upper-left Y"), (768 - at("Height")) / 2.0, 2);
+        EXPECT_GT(at("Height"), 433) << "no frame";
+    }
+    ProgramRun manual(xvfb, copyProgram(QStringLiteral(VISTELLO_MANUAL_BIN), folder.path()), {}, folder.path());
+    // Drive1 has the focus; the fourth Tab reaches 表示.
+    run("xdotool", "search --sync --onlyvisible --name 手動版 windowactivate --sync key Tab Tab Tab Tab Return");
+    EXPECT_TRUE(secondIs(qRgb(0, 0, 0)));
+    xvfb.xdotool({"mousemove", "1500", "300", "click", "1"});
+    EXPECT_TRUE(secondIs(qRgb(255, 255, 255)));
+}
