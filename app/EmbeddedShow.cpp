@@ -4,7 +4,7 @@
 #include "core/Module1.h"
 #include "platform/AppInfo.h"
 #include "platform/CursorDisplay.h"
-#include "platform/HostWindow.h"
+#include "platform/x11/HostWindow.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "settings/SettingsFile.h"

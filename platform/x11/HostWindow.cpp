@@ -1,4 +1,4 @@
-#include "platform/HostWindow.h"
+#include "platform/x11/HostWindow.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
