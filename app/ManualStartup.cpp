@@ -11,6 +11,10 @@
 
 #include <QEventLoop>
 
+#ifndef _WIN32
+#include "platform/StopSignals.h"
+#endif
+
 ManualStartup::ManualStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
                              SingleInstance &instance)
     : module_(module)
@@ -22,6 +26,10 @@ ManualStartup::ManualStartup(Module1 &module, Services &services, SettingsFile &
 
 int ManualStartup::run()
 {
+#ifndef _WIN32
+    // SIGTERM and SIGINT close the show and the dialog: the program ends with status 0.
+    const StopSignals stopSignals;
+#endif
     F_settei dialog(Edition::Manual, module_, services_, settingsFile_);
     dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });
     dialog.setRunShow([this, &dialog] { RunShow(dialog); });

@@ -2,6 +2,7 @@
 #include "support/XvfbSession.h"
 
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -30,9 +31,15 @@ TEST(ManualE2E, ShowFromTheDialogEndsBackInTheDialogAndQuitEnds)
     EXPECT_FALSE(xvfb.findWindow(title).isEmpty()) << "the dialog is not back";
     EXPECT_TRUE(QTest::qWaitFor([&] { return xvfb.pointerVisible() == true; }, 5000)) << "the pointer stays hidden";
 
-    // "終了" (Command3) ends the program.
+    // "終了" (Command3) ends the program; so does SIGTERM during a show.
     xvfb.clickAt(at + QPoint(316, 416));
     EXPECT_TRUE(run.ended());
+    ProgramRun again(xvfb, copyProgram(VISTELLO_MANUAL_BIN, folder.path()), {}, folder.path());
+    ASSERT_FALSE(xvfb.findWindow(title).isEmpty());
+    xvfb.clickAt(at + QPoint(228, 416));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.screenIsBlack(); }, 15000)) << "no show";
+    ::kill(static_cast<pid_t>(again.processId()), SIGTERM);
+    EXPECT_TRUE(again.ended());
 }
 
 }
