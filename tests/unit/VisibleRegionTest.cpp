@@ -4,25 +4,22 @@
 
 using H = QImageIOHandler;
 
-// Upright (2, 3) 10 x 5 of a file stored as 40 x 30, through each orientation.
+// Upright (2, 3) 10 x 5 of a file stored as 40 x 30, through the orientations that
+// the widget tests do not show (1, 3, 6 and 8 they do).
 TEST(VisibleRegion, MapsAnUprightRectangleBackToTheStoredFile)
 {
     const std::pair<H::Transformations, QRect> rows[] = {
-        {H::TransformationNone, {2, 3, 10, 5}}, {H::TransformationMirror, {28, 3, 10, 5}},
-        {H::TransformationFlip, {2, 22, 10, 5}}, {H::TransformationRotate180, {28, 22, 10, 5}},
-        {H::TransformationRotate90, {3, 18, 5, 10}}, {H::TransformationRotate270, {32, 2, 5, 10}},
+        {H::TransformationMirror, {28, 3, 10, 5}}, {H::TransformationFlip, {2, 22, 10, 5}},
         {H::TransformationFlipAndRotate90, {3, 2, 5, 10}}, {H::TransformationMirrorAndRotate90, {32, 18, 5, 10}}};
     for (const auto &[orientation, stored] : rows)
         EXPECT_EQ(VisibleRegion::InStored({2, 3, 10, 5}, {40, 30}, orientation), stored) << int(orientation);
 }
 
-// A window of 160 x 120 logical pixels (2400 x 1800 twips).
+// A window of 160 x 120 logical pixels (2400 x 1800 twips); whole ratios are in the widget tests.
 TEST(VisibleRegion, TakesThePartInsideTheWindowInDevicePixels)
 {
     const struct { float left, top; QSize picture; qreal ratio; QRect visible; } rows[] = {
-        {1500, 1500, {200, 200}, 1, {0, 0, 60, 20}},         // over the right and lower edges
         {-22.5f, 0, {400, 300}, 1, {2, 0, 160, 120}},        // -1.5 pixels stand at -2, as the box does
-        {-2550, -2100, {1000, 800}, 2, {340, 280, 320, 240}},
         {-150, -300, {1000, 800}, 1.5, {14, 29, 242, 182}},  // a pixel more around a fractional ratio
         {3000, 0, {100, 50}, 1, {}}};                        // beside the window: nothing
     for (const auto &r : rows)

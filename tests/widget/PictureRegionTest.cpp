@@ -16,8 +16,7 @@
 
 static qreal ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
 
-// Every pixel unlike its neighbours, so that a shift by one shows. A JPEG gets the
-// EXIF orientation; orientation 0 makes its header lie (its scan names a missing table).
+// A pattern that shows a shift by one; a JPEG gets the EXIF orientation, 0 a header that lies.
 static void writeShot(const ScratchFolder &folder, const QString &name, QSize size, const char *format, int orientation)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -49,7 +48,6 @@ TEST(PictureRegion, ShowsTheWholeDecodeCutToTheWindow)
         FakeServices fakes;
         fakes.random.last = 0.3f;
         Form1 form(Edition::ScreenSaver, module, fakes.services);
-        form.Show();
         ASSERT_TRUE(form.PrepareShow());
         const QImage whole = PictureLoader().Load(folder.file("1-shown.jpg")).image.convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(form.Picture1->size() * ratio(), whole.size());
@@ -71,7 +69,6 @@ TEST(PicturePreview, TakesCaptionAndSizeFromTheHeader)
     dialog.File1->setCurrentRow(0);
     dialog.File1_Click();
     EXPECT_EQ(dialog.Label3->text(), QStringLiteral("画像プレビュー(0.23倍)"));
-    EXPECT_FLOAT_EQ(dialog.Image1->Width(), 1027.5f);
-    EXPECT_FLOAT_EQ(dialog.Image1->Height(), 2055);
+    EXPECT_EQ(QSizeF(dialog.Image1->Width(), dialog.Image1->Height()), QSizeF(1027.5, 2055));
     EXPECT_EQ(dialog.Image1->Picture().size(), dialog.Image1->ContentRect().size() * ratio());
 }
