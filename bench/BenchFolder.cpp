@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QLinearGradient>
 #include <random>
 
@@ -96,5 +97,25 @@ QString BenchFolder::OneMovingPicture()
     const QString dir = root() + QStringLiteral("/moving");
     QDir().mkpath(dir);
     writeJpeg(dir + QStringLiteral("/picture.jpg"), 1600, 1200);
+    return dir + QLatin1Char('/');
+}
+
+QString BenchFolder::LargePhotoPath()
+{
+    return root() + QStringLiteral("/large48/photo.jpg");
+}
+
+QString BenchFolder::LargePhotoFolder()
+{
+    const QString dir = root() + QStringLiteral("/large48");
+    QDir().mkpath(dir);
+    if (!QFile::exists(LargePhotoPath())) {
+        const QString part = LargePhotoPath() + QStringLiteral(".part.jpg");
+        QProcess::execute(QStringLiteral("convert"),
+                          {QStringLiteral("-size"), QStringLiteral("8000x6000"), QStringLiteral("gradient:#f0a060-#302070"),
+                           QStringLiteral("-attenuate"), QStringLiteral("0.3"), QStringLiteral("+noise"),
+                           QStringLiteral("Uniform"), QStringLiteral("-quality"), QStringLiteral("90"), part});
+        QFile::rename(part, LargePhotoPath());
+    }
     return dir + QLatin1Char('/');
 }

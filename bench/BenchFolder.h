@@ -20,6 +20,11 @@ public:
     // One 1600 x 1200 JPEG.
     static QString OneMovingPicture();
 
+    // A folder holding one 8000 x 6000 baseline JPEG photo made by ImageMagick
+    // (a gradient with noise, as bench/compare-feh.sh makes it), and its path.
+    static QString LargePhotoFolder();
+    static QString LargePhotoPath();
+
 private:
     static QString root();
     static void writeJpeg(const QString &path, int w, int h);

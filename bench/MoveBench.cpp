@@ -89,4 +89,4 @@ static void BM_MoveMode3(benchmark::State &st)
     st.counters["picture_w"] = form.PictureWidth() / 15;
     form.Unload();
 }
-BENCHMARK(BM_MoveMode3)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_MoveMode3)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly();

@@ -14,14 +14,14 @@ trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 sleep 1
 
 export DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb
-"$BUILD/bench/vistello_bench" --benchmark_filter='ImageList|Sort|FirstPicture|Plain'
+"$BUILD/vistello_bench" --benchmark_filter='ImageList|Sort|FirstPicture|Plain|Preview'
 
 # CPU time of a process in clock ticks (user + system).
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 HZ=$(getconf CLK_TCK)
 before=$(cpu_ticks "$XVFB_PID")
 start=$(date +%s.%N)
-"$BUILD/bench/vistello_bench" --benchmark_filter='MoveMode3'
+"$BUILD/vistello_bench" --benchmark_filter='MoveMode3'
 end=$(date +%s.%N)
 after=$(cpu_ticks "$XVFB_PID")
 echo "X server CPU during BM_MoveMode3: $(echo "($after - $before) / $HZ / ($end - $start)" | bc -l | cut -c1-5) s per s (includes set-up)"

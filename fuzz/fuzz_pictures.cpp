@@ -47,11 +47,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ImageListBuilder::Result list = ImageListBuilder::BuildImageList(folder, *state, [] { return true; });
     if (!list.finished || !list.folderListed || state->ImageCount > 1)
         abort();
-    for (int i = 1; i <= state->ImageCount; ++i) {
-        const LoadedPicture picture = loader->Load(folder + state->ImageList[size_t(i)]);
-        if (picture.ok() == !picture.error.isEmpty()) {
+    const auto check = [](bool ok, const QString &error) {
+        if (ok == !error.isEmpty()) {
             fprintf(stderr, "a result must be a picture or a reason\n");
             abort();
+        }
+    };
+    for (int i = 1; i <= state->ImageCount; ++i) {
+        const QString path = folder + state->ImageList[size_t(i)];
+        const LoadedPicture picture = loader->Load(path);
+        check(picture.ok(), picture.error);
+        // The ways modes 1 and 2 and the preview read it: header, a window's part, reduced.
+        const PictureHeader header = loader->ReadHeader(path);
+        check(header.ok() && !header.size.isEmpty(), header.error);
+        if (header.ok()) {
+            const QRect part = QRect(QPoint(0, 0), header.size).intersected(QRect(QPoint(9, 7), header.size / 2));
+            const LoadedPicture region = loader->LoadRegion(path, part);
+            check(region.ok(), region.error);
+            const LoadedPicture reduced = loader->LoadScaled(path, QSize(64, 48));
+            check(reduced.ok(), reduced.error);
         }
     }
     QFile::remove(folder + name);

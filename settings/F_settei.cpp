@@ -408,14 +408,24 @@ void F_settei::File1_Click()
     if (!HasPictureEnding(name))
         return;
     module_.settings.PictureFolder = withTrailingSlash(Dir1->Path());
-    const LoadedPicture picture = services_.pictures.Load(module_.settings.PictureFolder + name);
+    const QString path = module_.settings.PictureFolder + name;
+    // The fit comes from the header's size; a picture larger than the area is
+    // decoded at the size it is shown at (a JPEG at 1/2 to 1/8 to begin with).
+    const PictureHeader header = services_.pictures.ReadHeader(path);
+    if (!header.ok())
+        return;
+    const QSizeF natural = Image1->NaturalSize(header.size);
+    const PreviewScale::Fit fit =
+        PreviewScale::FitPicture(static_cast<float>(natural.width()), static_cast<float>(natural.height()));
+    const QSize shown = QSize(Twips::toPixels(fit.width), Twips::toPixels(fit.height)) * Image1->devicePixelRatioF();
+    const LoadedPicture picture = fit.reduced ? services_.pictures.LoadScaled(path, shown.expandedTo(QSize(1, 1)))
+                                              : services_.pictures.Load(path);
     // A file that cannot be read leaves the preview and its caption as they were.
     if (!picture.ok())
         return;
     Image1->SetStretch(false);
-    Image1->SetPicture(picture.image);
+    Image1->SetPicture(picture.image, header.size);
     setCaption(Label3, PreviewScale::Caption(1.0f));
-    const PreviewScale::Fit fit = PreviewScale::FitPicture(Image1->Width(), Image1->Height());
     if (fit.reduced) {
         Image1->SetHeight(fit.height);
         Image1->SetWidth(fit.width);

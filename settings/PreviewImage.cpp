@@ -1,6 +1,5 @@
 #include "settings/PreviewImage.h"
 
-
 #include "platform/Twips.h"
 
 #include <QPainter>
@@ -45,7 +44,13 @@ void PreviewImage::SetStretch(bool stretch)
 
 void PreviewImage::SetPicture(const QImage &picture)
 {
+    SetPicture(picture, picture.size());
+}
+
+void PreviewImage::SetPicture(const QImage &picture, QSize natural)
+{
     picture_ = picture;
+    natural_ = natural;
     if (!picture_.isNull())
         picture_.setDevicePixelRatio(devicePixelRatioF());
     if (!stretch_)
@@ -53,13 +58,20 @@ void PreviewImage::SetPicture(const QImage &picture)
     update();
 }
 
+QSizeF PreviewImage::NaturalSize(QSize pixels) const
+{
+    const QSizeF logical = QSizeF(pixels) / devicePixelRatioF();
+    return {static_cast<float>(logical.width()) * Twips::kPerPixel,
+            static_cast<float>(logical.height()) * Twips::kPerPixel};
+}
+
 void PreviewImage::takeNaturalSize()
 {
     if (picture_.isNull())
         return;
-    const QSizeF logical = picture_.deviceIndependentSize();
-    width_ = static_cast<float>(logical.width()) * Twips::kPerPixel;
-    height_ = static_cast<float>(logical.height()) * Twips::kPerPixel;
+    const QSizeF natural = NaturalSize(natural_);
+    width_ = static_cast<float>(natural.width());
+    height_ = static_cast<float>(natural.height());
     place();
 }
 

@@ -26,6 +26,10 @@ public:
 
     // The picture's pixels divided by the device pixel ratio are its natural size.
     void SetPicture(const QImage &picture);
+    // The pixels of a picture of `natural` image pixels, held at a reduced size.
+    void SetPicture(const QImage &picture, QSize natural);
+    // The natural size, in twips, of a picture of `pixels` image pixels here.
+    QSizeF NaturalSize(QSize pixels) const;
     const QImage &Picture() const { return picture_; }
     bool HasPicture() const { return !picture_.isNull(); }
 
@@ -45,4 +49,5 @@ private:
     float height_ = 0;
     bool stretch_ = false;
     QImage picture_;
+    QSize natural_;
 };

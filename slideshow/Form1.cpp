@@ -187,6 +187,10 @@ void Form1::SetPictureTop(float twips) { Picture1->SetTop(twips); }
 float Form1::PictureWidth() const { return Picture1->Width(); }
 float Form1::PictureHeight() const { return Picture1->Height(); }
 void Form1::SetPicture(const QImage &picture) { Picture1->SetPicture(picture); }
+void Form1::SetPicturePart(QImage part, QPoint offset, QSize whole)
+{
+    Picture1->SetPicturePart(std::move(part), offset, whole, DevicePixelRatio());
+}
 void Form1::SetPictureBackColor(const QColor &color) { Picture1->SetBackColor(color); }
 
 qreal Form1::DevicePixelRatio() const

@@ -56,6 +56,7 @@ public:
     float PictureWidth() const override;
     float PictureHeight() const override;
     void SetPicture(const QImage &picture) override;
+    void SetPicturePart(QImage part, QPoint offset, QSize whole) override;
     void SetPictureBackColor(const QColor &color) override;
     qreal DevicePixelRatio() const override;
     void SetTimerInterval(int milliseconds) override;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
 #include <limits>
 
@@ -42,11 +43,17 @@ void PictureBox::SetPicture(const QImage &picture)
         update();
         return;
     }
-    pixmap_ = QPixmap::fromImage(picture);
-    pixmap_.setDevicePixelRatio(picture.devicePixelRatio());
-    const QSizeF logical = pixmap_.deviceIndependentSize();
-    width_ = static_cast<float>(logical.width() * Twips::kPerPixel);
-    height_ = static_cast<float>(logical.height() * Twips::kPerPixel);
+    SetPicturePart(picture, QPoint(0, 0), picture.size(), picture.devicePixelRatio());
+}
+
+void PictureBox::SetPicturePart(QImage part, QPoint offset, QSize whole, qreal ratio)
+{
+    // Moved in, the pixels become the pixmap's without a copy.
+    pixmap_ = part.isNull() ? QPixmap() : QPixmap::fromImage(std::move(part));
+    pixmap_.setDevicePixelRatio(ratio);
+    offset_ = offset;
+    width_ = static_cast<float>(whole.width() / ratio * Twips::kPerPixel);
+    height_ = static_cast<float>(whole.height() / ratio * Twips::kPerPixel);
     updateGeometryFromTwips();
     update();
 }
@@ -86,8 +93,14 @@ void PictureBox::paintEvent(QPaintEvent *event)
         return;
     }
     const qreal dpr = pixmap_.devicePixelRatio();
-    const QRectF source(dirty.x() * dpr, dirty.y() * dpr, dirty.width() * dpr, dirty.height() * dpr);
-    p.drawPixmap(QRectF(dirty), pixmap_, source);
+    const QRectF part(QPointF(offset_) / dpr, pixmap_.deviceIndependentSize());
+    const QRectF target = part.intersected(QRectF(dirty));
+    if (!target.isEmpty())
+        p.drawPixmap(target, pixmap_, QRectF((target.topLeft() - part.topLeft()) * dpr, target.size() * dpr));
+    // Around a part lies the rest of the picture, outside the window: never seen,
+    // but not left as whatever the backing store held.
+    for (const QRect &rest : QRegion(dirty).subtracted(QRegion(part.toAlignedRect())))
+        p.fillRect(rest, Qt::black);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -25,8 +25,15 @@ public:
     // Replaces the picture and takes on its natural size: its pixels divided by
     // its device pixel ratio, in twips. A null image empties the box.
     void SetPicture(const QImage &picture);
+    // Holds only the part of a picture of `whole` image pixels whose top-left pixel
+    // is `offset` in it, drawn at that offset, and takes on the whole picture's
+    // natural size at `ratio` device pixels a logical pixel. A null part empties
+    // the box but gives it that size already.
+    void SetPicturePart(QImage part, QPoint offset, QSize whole, qreal ratio);
     bool hasPicture() const { return !pixmap_.isNull(); }
+    // The pixels held, and where they lie in the whole picture.
     const QPixmap &picture() const { return pixmap_; }
+    QPoint pictureOffset() const { return offset_; }
 
     QColor BackColor() const { return backColor_; }
     void SetBackColor(const QColor &color);
@@ -54,5 +61,6 @@ private:
     float width_ = 0;
     float height_ = 0;
     QPixmap pixmap_;
+    QPoint offset_;
     QColor backColor_{0, 0, 128};
 };

@@ -23,6 +23,10 @@ public:
     virtual float PictureHeight() const = 0;
     // Replaces the picture; the box takes on its natural size and keeps Left and Top.
     virtual void SetPicture(const QImage &picture) = 0;
+    // Replaces the picture by the part of one of `whole` image pixels whose top-left
+    // pixel is `offset` in it; the box takes on the whole picture's natural size. A
+    // null part gives the box that size with nothing in it yet.
+    virtual void SetPicturePart(QImage part, QPoint offset, QSize whole) = 0;
     virtual void SetPictureBackColor(const QColor &color) = 0;
     // Device pixels per logical pixel of the screen the show covers.
     virtual qreal DevicePixelRatio() const = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/PictureLoader.h"
 #include "platform/RandomSource.h"
+#include "platform/VisibleRegion.h"
 #include "core/SaverSettings.h"
 #include "slideshow/ImageListBuilder.h"
 #include "slideshow/PicturePath.h"
@@ -74,16 +75,14 @@ void SlideshowEngine::Tick()
             return;
     }
     Advance();
-    if (PickPicture())
-        place();
+    PickPicture();
 }
 
 void SlideshowEngine::ShowFirstPicture()
 {
     // A new show: whatever an earlier one could not read does not carry over.
     showsNothing_ = false;
-    if (PickPicture())
-        place();
+    PickPicture();
 }
 
 void SlideshowEngine::place()
@@ -115,14 +114,15 @@ bool SlideshowEngine::PickPicture()
 {
     const int count = state_.ImageCount;
     // The old picture goes before the new one is read, so that two large
-    // photos never sit in memory together. Nothing is drawn within the tick,
-    // so the screen does not show the empty box meanwhile.
+    // photos never sit in memory together. Nothing is drawn within the tick, so
+    // the screen shows neither the empty box nor a placement whose decoding then
+    // fails: it changes only once a picture is in the box.
     surface_.SetPicture(QImage());
     if (settings_.InFileNameOrder()) {
         for (int tried = 0; tried < count; ++tried) {
             if (tried > 0)
                 Advance();
-            if (load(state_.CurrentIndex))
+            if (show(state_.CurrentIndex))
                 return true;
         }
     } else {
@@ -130,7 +130,7 @@ bool SlideshowEngine::PickPicture()
             const float r = draw();
             const int index = static_cast<int>(std::floor(static_cast<float>(count) * r + 1.0f));
             state_.RandomIndex = static_cast<std::int16_t>(std::clamp(index, 1, count));
-            if (load(state_.RandomIndex))
+            if (show(state_.RandomIndex))
                 return true;
         }
     }
@@ -138,12 +138,22 @@ bool SlideshowEngine::PickPicture()
     return false;
 }
 
-bool SlideshowEngine::load(int index)
+bool SlideshowEngine::show(int index)
 {
     if (index < 1 || index > state_.ImageCount)
         return false;
-    const QString &name = state_.ImageList[static_cast<std::size_t>(index)];
-    LoadedPicture loaded = pictures_.Load(PicturePath::Of(settings_.PictureFolder, name));
+    const QString path = PicturePath::Of(settings_.PictureFolder, state_.ImageList[static_cast<std::size_t>(index)]);
+    const ShowMode mode = settings_.Mode();
+    const bool stays = mode == ShowMode::Centred || mode == ShowMode::RandomPlace;
+    if (!(stays ? showVisiblePart(path) : showWhole(path)))
+        return false;
+    somethingShown();
+    return true;
+}
+
+bool SlideshowEngine::showWhole(const QString &path)
+{
+    LoadedPicture loaded = pictures_.Load(path);
     if (!loaded.ok())
         return false;
     // Pixel for pixel on the physical screen: the picture's logical size is its
@@ -151,7 +161,28 @@ bool SlideshowEngine::load(int index)
     QImage image = std::move(loaded.image);
     image.setDevicePixelRatio(surface_.DevicePixelRatio());
     surface_.SetPicture(image);
-    somethingShown();
+    place();
+    return true;
+}
+
+bool SlideshowEngine::showVisiblePart(const QString &path)
+{
+    // Placed on the size its header gives, a picture that stays where it is needs
+    // only the pixels that fall inside the window.
+    const PictureHeader header = pictures_.ReadHeader(path);
+    if (!header.ok())
+        return false;
+    surface_.SetPicturePart(QImage(), QPoint(), header.size);
+    place();
+    const QRect visible = VisibleRegion::Of(surface_.PictureLeft(), surface_.PictureTop(), surface_.FormWidth(),
+                                            surface_.FormHeight(), header.size, surface_.DevicePixelRatio());
+    // A window with no area sees nothing of any picture.
+    if (visible.isEmpty())
+        return true;
+    LoadedPicture part = pictures_.LoadRegion(path, visible);
+    if (!part.ok())
+        return false;
+    surface_.SetPicturePart(std::move(part.image), visible.topLeft(), header.size);
     return true;
 }
 

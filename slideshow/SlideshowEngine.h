@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class PictureLoader;
 class RandomSource;
 class ShowSurface;
@@ -42,17 +44,20 @@ public:
     void Tick();
 
     // The first picture (CurrentIndex must be 1): choose, load and place it by
-    // the display mode, without advancing CurrentIndex first.
+    // the display mode (see PickPicture), without advancing CurrentIndex first.
     void ShowFirstPicture();
 
     // Advances CurrentIndex, wrapping after ImageCount to 1 (in both orders).
     void Advance();
 
-    // Chooses a picture by PictureOrder and loads it into the picture box. A file
-    // that cannot be read is skipped within the same call: in file-name order
-    // CurrentIndex moves on until an entry loads, each entry tried at most once;
-    // in random order fresh draws are made, at most ImageCount. When nothing
-    // loads the box is emptied and turned black. Returns whether a picture loaded.
+    // Chooses a picture by PictureOrder, loads it into the picture box and places
+    // it by the display mode. Centred and random place decode only the part of the
+    // picture inside the window, after placing it on the size its header gives;
+    // other modes decode it whole. A file that cannot be read, header or pixels,
+    // is skipped within the same call: in file-name order CurrentIndex moves on
+    // until an entry loads, each entry tried at most once; in random order fresh
+    // draws are made, at most ImageCount. When nothing loads the box is emptied
+    // and turned black. Returns whether a picture loaded.
     bool PickPicture();
 
     void PlaceCentred();
@@ -68,7 +73,9 @@ public:
 
 private:
     float draw();
-    bool load(int index);
+    bool show(int index);
+    bool showWhole(const QString &path);
+    bool showVisiblePart(const QString &path);
     void place();
     void showNothing();
     void somethingShown();

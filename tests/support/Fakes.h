@@ -129,6 +129,11 @@ public:
         width = static_cast<float>(image.width() / image.devicePixelRatio() * 15);
         height = static_cast<float>(image.height() / image.devicePixelRatio() * 15);
     }
+    void SetPicturePart(QImage part, QPoint, QSize whole) override
+    {
+        picture = std::move(part);
+        width = static_cast<float>(whole.width() / ratio * 15), height = static_cast<float>(whole.height() / ratio * 15);
+    }
     void SetPictureBackColor(const QColor &color) override { backColor = color; }
     qreal DevicePixelRatio() const override { return ratio; }
     void SetTimerInterval(int ms) override { interval = ms; }

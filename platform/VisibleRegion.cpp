@@ -1,0 +1,34 @@
+#include "platform/VisibleRegion.h"
+
+#include "platform/Twips.h"
+
+#include <QImage>
+#include <QTransform>
+#include <cmath>
+
+QRect VisibleRegion::Of(float left, float top, float formWidth, float formHeight, QSize picture, qreal ratio)
+{
+    // The box stands at whole logical pixels and draws picture pixel p at p / ratio
+    // from its corner, so the window seen from the box is the window moved back
+    // by the box's position, then scaled to device pixels.
+    const QPointF box(Twips::toPixels(left), Twips::toPixels(top));
+    const QRectF window(-box, QSizeF(Twips::toPixels(formWidth), Twips::toPixels(formHeight)));
+    QRect device = QRectF(window.topLeft() * ratio, window.size() * ratio).toAlignedRect();
+    // A fractional ratio puts picture pixels across device pixel edges; the painter
+    // may sample the neighbour of an edge pixel.
+    if (ratio != std::floor(ratio))
+        device.adjust(-1, -1, 1, 1);
+    return device.intersected(QRect(QPoint(0, 0), picture));
+}
+
+QRect VisibleRegion::InStored(const QRect &upright, QSize stored, QImageIOHandler::Transformations orientation)
+{
+    // The reader mirrors and flips first, then turns a quarter clockwise;
+    // trueMatrix moves the result back to the origin, as QImage::transformed does.
+    QTransform toUpright = QTransform::fromScale(orientation & QImageIOHandler::TransformationMirror ? -1 : 1,
+                                                 orientation & QImageIOHandler::TransformationFlip ? -1 : 1);
+    if (orientation & QImageIOHandler::TransformationRotate90)
+        toUpright *= QTransform().rotate(90);
+    toUpright = QImage::trueMatrix(toUpright, stored.width(), stored.height());
+    return toUpright.inverted().mapRect(QRectF(upright)).toAlignedRect();
+}
