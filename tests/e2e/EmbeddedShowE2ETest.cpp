@@ -1,10 +1,8 @@
 // The real Vistello in a desktop screen saver's window: a test tool's plain window, and XScreenSaver's.
-#include "support/TestFiles.h"
 #include "support/XvfbSession.h"
 #include <QFileInfo>
 #include <QPainter>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <csignal>
 #include <unistd.h>
 

@@ -84,11 +84,12 @@ TEST_P(ShowEndingE2E, ShowsThePicturesInOrderWithoutPointerAndEnds)
 INSTANTIATE_TEST_SUITE_P(, ShowEndingE2E, ::testing::Range(0, int(std::size(kEndings))),
                          [](const auto &info) { return std::string(kEndings[info.param].name); });
 
-TEST_F(SaverE2E, PreviewAndUnknownSwitchesEndAtOnceAndDrawNothing)
+// Qt's own options are no switch either: "-r" and "-p" are what the program reads.
+TEST_F(SaverE2E, PreviewUnknownSwitchesAndQtOptionsEndAtOnceAndDrawNothing)
 {
-    for (const QStringList &arguments : {QStringList{"/p", "1234"}, QStringList{"/x"}, QStringList{}}) {
-        ProgramRun run(xvfb, program, arguments, folder.path());
-        EXPECT_TRUE(run.ended(0, 5000)) << arguments.join(' ').toStdString();
+    for (const QString &arguments : {"/p 1234", "/x", "", "-reverse /s", "-platform xcb /s"}) {
+        ProgramRun run(xvfb, program, arguments.split(' ', Qt::SkipEmptyParts), folder.path());
+        EXPECT_TRUE(run.ended(0, 5000)) << arguments.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(folder.file("Vistello.ini")));
     const QImage shot = xvfb.screenshot();

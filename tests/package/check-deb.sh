@@ -1,6 +1,7 @@
 #!/bin/sh
 # The package cpack makes from this build's tree: lintian finds no error and no warning,
-# the manual pages render without a warning, the screen saver theme is valid.
+# the manual pages render without a warning, the launchers and the screen saver theme are
+# valid and name the installed programs.
 # Usage: check-deb.sh <build dir> <scratch dir>
 set -eu
 rm -rf "$2"
@@ -10,5 +11,8 @@ dpkg-deb -x "$2"/vistello_*.deb "$2/root"
 for page in Vistello Vistello_manual vistello-idle; do
     man --warnings -l "$2/root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null | grep . && exit 1
 done
-desktop-file-validate "$2/root/usr/share/applications/screensavers/vistello.desktop"
-grep -qx 'Exec=/usr/bin/Vistello /s' "$2/root/usr/share/applications/screensavers/vistello.desktop"
+apps=$2/root/usr/share/applications
+desktop-file-validate "$apps/vistello.desktop" "$apps/vistello-settings.desktop" "$apps/screensavers/vistello.desktop"
+grep -qx 'Exec=/usr/bin/Vistello_manual' "$apps/vistello.desktop"
+grep -qx 'Exec=/usr/bin/Vistello /c' "$apps/vistello-settings.desktop"
+grep -qx 'Exec=/usr/bin/Vistello /s' "$apps/screensavers/vistello.desktop"

@@ -23,11 +23,7 @@ protected:
 // Records message boxes and beeps instead of showing them.
 class RecordingNotifier : public Notifier {
 public:
-    void MsgBox(const QString &text, int style, QWidget * = nullptr) override
-    {
-        messages << text;
-        styles << style;
-    }
+    void MsgBox(const QString &text, int style, QWidget * = nullptr) override { messages << text, styles << style; }
     void Beep() override { ++beeps; }
     QStringList messages;
     QList<int> styles;
@@ -40,10 +36,8 @@ public:
     void Randomize() override {}
     float Rnd() override
     {
-        if (!values.empty()) {
-            last = values.front();
-            values.pop_front();
-        }
+        if (!values.empty())
+            last = values.front(), values.pop_front();
         return last;
     }
     std::deque<float> values;
@@ -58,26 +52,30 @@ public:
     void releaseKeyboard(QWidget *) override {}
 };
 
-// Serves pictures from memory by path; a path without one cannot be read.
-// Files not in memory are read by the real loader when readFiles is set.
+// Serves pictures from memory by path; a path without one cannot be read. Files
+// not in memory are read by the real loader when readFiles is set. Each picture
+// tried is recorded once (its whole decode or its header).
 class FakePictureLoader : public PictureLoader {
 public:
     LoadedPicture Load(const QString &path) override
     {
         requested << path;
-        if (readFiles && !pictures.contains(path))
-            return PictureLoader::Load(path);
-        LoadedPicture result;
-        result.image = pictures.value(path);
-        if (result.image.isNull())
-            result.error = QStringLiteral("cannot read");
-        return result;
+        return real(path) ? PictureLoader::Load(path) : LoadedPicture{pictures.value(path), error(path)};
     }
+    PictureHeader ReadHeader(const QString &path) override
+    {
+        requested << path;
+        return real(path) ? PictureLoader::ReadHeader(path) : PictureHeader{pictures.value(path).size(), error(path)};
+    }
+    LoadedPicture LoadRegion(const QString &path, const QRect &region) override
+    {
+        return real(path) ? PictureLoader::LoadRegion(path, region) : LoadedPicture{pictures.value(path).copy(region), {}};
+    }
+    bool real(const QString &path) const { return readFiles && !pictures.contains(path); }
+    QString error(const QString &path) const { return pictures.contains(path) ? QString() : QStringLiteral("cannot read"); }
     void add(const QString &path, int width, int height, QColor color = Qt::red)
     {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(color);
-        pictures.insert(path, image);
+        pictures.insert(path, QImage(width, height, QImage::Format_RGB32)), pictures[path].fill(color);
     }
     QHash<QString, QImage> pictures;
     QStringList requested;

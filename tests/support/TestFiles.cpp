@@ -20,31 +20,22 @@ QByteArray ScratchFolder::read(const QString &name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool writePicture(const QString &path, int width, int height, QColor color, const char *format)
+bool writePicture(const QString &path, int width, int height, QColor color)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return image.save(path, format);
+    return image.save(path);
 }
 
 int countPixels(const QImage &image, QColor color, int tolerance)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const auto near = [&](int a, int b) { return std::abs(a - b) <= tolerance; };
     int count = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
-            const QRgb p = line[x];
-            if (std::abs(qRed(p) - color.red()) <= tolerance && std::abs(qGreen(p) - color.green()) <= tolerance &&
-                std::abs(qBlue(p) - color.blue()) <= tolerance)
-                ++count;
-        }
-    }
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            count += near(qRed(rgb.pixel(x, y)), color.red()) && near(qGreen(rgb.pixel(x, y)), color.green())
+                     && near(qBlue(rgb.pixel(x, y)), color.blue());
     return count;
-}
-
-QString testData(const QString &name)
-{
-    return QStringLiteral(VISTELLO_SOURCE_DIR "/tests/data/") + name;
 }

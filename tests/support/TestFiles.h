@@ -18,11 +18,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// Writes a solid picture; the format follows the file name's ending unless given.
-bool writePicture(const QString &path, int width, int height, QColor color, const char *format = nullptr);
+// Writes a solid picture in the format its name ends in.
+bool writePicture(const QString &path, int width, int height, QColor color);
 
 // How many pixels of the image have the colour (within a small tolerance, for JPEG).
 int countPixels(const QImage &image, QColor color, int tolerance = 24);
-
-// Where the fixture files of the tests are (tests/data).
-QString testData(const QString &name);

@@ -26,10 +26,8 @@ public:
     // Runs a tool on this display (xdotool, xrandr, xset ...): its output if it ended with status 0.
     std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
     bool xdotool(const QStringList &arguments) const { return run("xdotool", arguments).has_value(); }
-    bool key(const QString &keys) const { return xdotool({"key", keys}); }
-    bool click(int button = 1) const { return xdotool({"click", QString::number(button)}); }
     bool moveTo(QPoint at) const { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}); }
-    bool clickAt(QPoint at, int button = 1) const { return moveTo(at) && click(button); }
+    bool clickAt(QPoint at) const { return moveTo(at) && xdotool({"click", "1"}); }
     // The first visible window whose name matches the pattern, once it is there; empty if none came.
     QString findWindow(const QString &namePattern, int timeoutMs = 15000) const;
     QRect windowGeometry(const QString &window) const;

@@ -14,10 +14,10 @@ TEST(PictureLoaderTest, DecidesFromContentAndRefusesWithAReason)
         {"cut.gif", std::nullopt, ""}, {"zero-size.gif", std::nullopt, ""}, {"bad-codes.gif", std::nullopt, ""}};
     PictureLoader loader;
     for (const auto &row : rows) {
-        const LoadedPicture p = loader.Load(testData(row.file));
+        const LoadedPicture p = loader.Load(QStringLiteral(VISTELLO_SOURCE_DIR "/tests/data/") + row.file);
         EXPECT_EQ(p.ok(), p.error.isEmpty()) << row.file << ": " << qPrintable(p.error);
         EXPECT_EQ(p.image.size(), row.size.value_or(p.image.size())) << row.file << ": " << qPrintable(p.error);
         EXPECT_TRUE(p.error.contains(row.reason)) << row.file << ": " << qPrintable(p.error);
     }
-    EXPECT_EQ(loader.Load(testData("two-frames.gif")).image.pixelColor(1, 1), QColor(Qt::red));  // the first frame
+    EXPECT_EQ(loader.Load(VISTELLO_SOURCE_DIR "/tests/data/two-frames.gif").image.pixelColor(1, 1), QColor(Qt::red));  // the first frame
 }

@@ -46,7 +46,7 @@ TEST(PictureRegion, ShowsTheWholeDecodeCutToTheWindow)
         Module1 module;
         module.settings = {folder.path() + "/", SaverSettings::fileNameOrder(), double(row.mode), 1, 1};
         FakeServices fakes;
-        fakes.random.last = 0.3f;
+        fakes.random.last = 0.3f, fakes.pictures.readFiles = true;
         Form1 form(Edition::ScreenSaver, module, fakes.services);
         ASSERT_TRUE(form.PrepareShow());
         const QImage whole = PictureLoader().Load(folder.file("1-shown.jpg")).image.convertToFormat(QImage::Format_RGB32);
@@ -63,6 +63,7 @@ TEST(PicturePreview, TakesCaptionAndSizeFromTheHeader)
     writeShot(folder, "turned.jpg", QSize(600, 300) * ratio(), "JPG", 6);
     Module1 module;
     FakeServices fakes;
+    fakes.pictures.readFiles = true;
     SettingsFile settingsFile(folder.path());
     F_settei dialog(Edition::ScreenSaver, module, fakes.services, settingsFile);
     dialog.Dir1->SetPath(folder.path());
