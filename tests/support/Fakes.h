@@ -139,12 +139,8 @@ public:
     void SetTimerEnabled(bool) override {}
     bool ProcessPendingEvents() override { return true; }
 
-    float formWidth;
-    float formHeight;
-    float left = 480;
-    float top = 0;
-    float width = 570;
-    float height = 210;
+    float formWidth, formHeight;
+    float left = 480, top = 0, width = 570, height = 210;
     QImage picture;
     QColor backColor{0, 0, 128};
     qreal ratio = 1;

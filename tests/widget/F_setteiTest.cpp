@@ -7,9 +7,12 @@
 #include "settings/SpinScrollBar.h"
 #include "support/Fakes.h"
 #include "support/TestFiles.h"
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -55,6 +58,14 @@ TEST_F(F_setteiTest, OpensOnTheStoredSettingsInEitherEdition)
                                    QString::number(at<SpinScrollBar>(*d, "VS1")->Value())};
         EXPECT_EQ(speed, QStringList({r.label, r.speed, r.speed}));
         EXPECT_TRUE(text(*d, "Text3") == scratch.file("A/pics") && d->focusWidget() == at(*d, "Drive1"));
+        // Text1 shows only what VS1 sets: typing, a paste and a drop change nothing.
+        QGuiApplication::clipboard()->setText("7");
+        QTest::keyClicks(at(*d, "Text1"), "5"), QTest::keyClick(at(*d, "Text1"), Qt::Key_V, Qt::ControlModifier);
+        QMimeData dropped;
+        dropped.setText("8");
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(at(*d, "Text1"), &drop);
+        EXPECT_EQ(text(*d, "Text1"), r.speed);
     }
 }
 
