@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QTest>
 
 XvfbSession::XvfbSession(QSize screen)
@@ -63,14 +62,6 @@ QString XvfbSession::findWindow(const QString &namePattern, int timeoutMs) const
     const QStringList search{"search", "--onlyvisible", "--name", namePattern};
     const bool found = QTest::qWaitFor([&] { return (ids = run("xdotool", search)).has_value(); }, timeoutMs);
     return found ? QString::fromLatin1(ids->split('\n').value(0)) : QString();
-}
-
-QRect XvfbSession::windowGeometry(const QString &window) const
-{
-    QMap<QByteArray, int> values;
-    for (const QByteArray &line : run("xdotool", {"getwindowgeometry", "--shell", window}).value_or("").split('\n'))
-        values[line.left(line.indexOf('='))] = line.mid(line.indexOf('=') + 1).toInt();
-    return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
 }
 
 QImage XvfbSession::screenshot() const

@@ -27,10 +27,8 @@ public:
     std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
     bool xdotool(const QStringList &arguments) const { return run("xdotool", arguments).has_value(); }
     bool moveTo(QPoint at) const { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}); }
-    bool clickAt(QPoint at) const { return moveTo(at) && xdotool({"click", "1"}); }
     // The first visible window whose name matches the pattern, once it is there; empty if none came.
     QString findWindow(const QString &namePattern, int timeoutMs = 15000) const;
-    QRect windowGeometry(const QString &window) const;
 
     // The screen as the server holds it; the pointer is never in it.
     QImage screenshot() const;
