@@ -95,18 +95,22 @@ bool rowByRowJpeg(const QString &path)
     }
     return false;
 }
+
+// Opens the file for a decode of the whole picture, which the limit bounds.
+QString prepareWhole(QImageReader &reader, const QString &path)
+{
+    if (QString error = prepare(reader, path); !error.isEmpty())
+        return error;
+    const QSize size = reader.size();
+    return size.isValid() ? beyondLimit(path, size, size.height()) : QString();
+}
 }
 
 LoadedPicture PictureLoader::Load(const QString &path)
 {
     QImageReader reader;
-    if (const QString error = prepare(reader, path); !error.isEmpty())
+    if (const QString error = prepareWhole(reader, path); !error.isEmpty())
         return failure(error);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        if (const QString error = beyondLimit(path, size, size.height()); !error.isEmpty())
-            return failure(error);
-    }
     return decode(reader, path);
 }
 
@@ -150,13 +154,8 @@ LoadedPicture PictureLoader::LoadRegion(const QString &path, const QRect &region
 LoadedPicture PictureLoader::LoadScaled(const QString &path, const QSize &size)
 {
     QImageReader reader;
-    if (const QString error = prepare(reader, path); !error.isEmpty())
+    if (const QString error = prepareWhole(reader, path); !error.isEmpty())
         return failure(error);
-    const QSize stored = reader.size();
-    if (stored.isValid()) {
-        if (const QString error = beyondLimit(path, stored, stored.height()); !error.isEmpty())
-            return failure(error);
-    }
     reader.setScaledSize(quarterTurned(size, reader));
     // Below the reader's quality threshold it would decode coarsely and scale
     // without smoothing.
