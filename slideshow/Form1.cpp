@@ -98,6 +98,7 @@ void Form1::Show()
         return;
     setGeometry(primaryScreenGeometry());
     showFullScreen();
+    fullScreen_ = true;
     UpdateCovers();
     Picture1->setFocus(Qt::OtherFocusReason);
     services_.windows.grabKeyboard(this);
@@ -105,7 +106,7 @@ void Form1::Show()
 
 void Form1::UpdateCovers()
 {
-    if (unloaded_ || !isVisible())
+    if (unloaded_ || !fullScreen_ || !isVisible())
         return;
     const QList<QScreen *> screens = QGuiApplication::screens();
     QList<QRect> areas;

@@ -98,5 +98,7 @@ private:
     Services &services_;
     SlideshowEngine engine_;
     bool unloaded_ = false;
+    // Only the full-screen show covers the other monitors (not one shown inside a host's window).
+    bool fullScreen_ = false;
     std::vector<ScreenCover *> covers_;
 };

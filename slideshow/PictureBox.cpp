@@ -6,8 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
-#include <cmath>
-#include <limits>
+#include <algorithm>
 
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
