@@ -12,7 +12,7 @@
 #include <QEventLoop>
 
 #ifndef _WIN32
-#include "platform/StopSignals.h"
+#include "app/StopRequest.h"
 #endif
 
 ManualStartup::ManualStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
@@ -28,7 +28,7 @@ int ManualStartup::run()
 {
 #ifndef _WIN32
     // SIGTERM and SIGINT close the show and the dialog: the program ends with status 0.
-    const StopSignals stopSignals;
+    const StopRequest stop;
 #endif
     F_settei dialog(Edition::Manual, module_, services_, settingsFile_);
     dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });

@@ -17,7 +17,7 @@
 
 #ifndef _WIN32
 #include "app/EmbeddedShow.h"
-#include "platform/StopSignals.h"
+#include "app/StopRequest.h"
 #endif
 
 SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
@@ -33,7 +33,7 @@ SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &se
 int SaverStartup::run()
 {
 #ifndef _WIN32
-    const StopSignals stopSignals;
+    const StopRequest stop;
     if (EmbeddedShow::Requested(argumentText_))
         return EmbeddedShow(module_, services_, settingsFile_).run();
 #endif

@@ -1,8 +1,6 @@
 #include "platform/StopSignals.h"
 
-#include <QApplication>
 #include <QSocketNotifier>
-#include <QWidget>
 
 #include <cerrno>
 #include <csignal>
@@ -30,7 +28,7 @@ StopSignals::StopSignals()
     readEnd_ = ends[0];
     writeEnd = ends[1];
     auto *notifier = new QSocketNotifier(readEnd_, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &StopSignals::closeWindows);
+    connect(notifier, &QSocketNotifier::activated, this, &StopSignals::drain);
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -50,15 +48,11 @@ StopSignals::~StopSignals()
     writeEnd = -1;
 }
 
-void StopSignals::closeWindows()
+void StopSignals::drain()
 {
     char bytes[16];
     while (::read(readEnd_, bytes, sizeof bytes) > 0) {
     }
-    // A signal that comes before the show's window is up waits in the pipe:
-    // nothing processes events until the window is shown.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            window->close();
-    }
+    requested_ = true;
+    Q_EMIT stopRequested();
 }
