@@ -1,7 +1,11 @@
 #include "core/Module1.h"
 #include "app/RealServices.h"
 #include "app/SaverStartup.h"
+#ifndef _WIN32
+#include "app/EmbeddedShow.h"
+#endif
 #include "platform/AppInfo.h"
+#include "platform/NativePlatform.h"
 #include "platform/ProcessInfo.h"
 #include "platform/SingleInstance.h"
 
@@ -16,6 +20,13 @@ int main(int argc, char *argv[])
     static char noName[] = "Vistello";
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : noName, nullptr};
     int qtArgc = 1;
+    NativePlatform::PrepareApplication();
+#ifndef _WIN32
+    // A desktop screen saver's window is an X11 window; in a Wayland session the
+    // show reaches it through XWayland.
+    if (EmbeddedShow::Requested(argumentText))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
     QApplication app(qtArgc, qtArgv);
     RealServices::setUpApplication(app);
     RealServices real(ProcessInfo::programFolder());
