@@ -16,18 +16,6 @@ QByteArray settingsFor(const QString &folder, int speed)
            + " \r\n 3 \r\nSpare1\r\nSpare2\r\nSpare3\r\nSpare4\r\nSpare5\r\n";
 }
 
-// The screen shows the picture of the colour in its middle, off by a pixel at most (so it
-// covers all of the middle but its rim), and black all around.
-bool showsCentred(const QImage &shot, QColor colour, QSize size)
-{
-    const int area = size.width() * size.height();
-    const QRect inner = QRect(QPoint(shot.width() - size.width(), shot.height() - size.height()) / 2, size)
-                            .adjusted(1, 1, -1, -1);
-    return !shot.isNull() && countPixels(shot, colour, 0) == area
-           && countPixels(shot, Qt::black, 0) == shot.width() * shot.height() - area
-           && countPixels(shot.copy(inner), colour, 0) == inner.width() * inner.height();
-}
-
 class SaverE2E : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(xvfb.isRunning()) << "Xvfb did not start"; }

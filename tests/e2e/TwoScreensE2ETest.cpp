@@ -1,0 +1,142 @@
+// The show on two screens side by side, 1280 x 720 each: under X11 (Xvfb, two RandR
+// monitors) and under Wayland (sway), the same rows over both; then what only one
+// of them can do to its screens.
+#include "support/SwaySession.h"
+#include "support/XvfbSession.h"
+
+#include <QTest>
+#include <csignal>
+
+namespace {
+
+const QRect kFirst(0, 0, 1280, 720), kSecond(1280, 0, 1280, 720);
+const QString kFirstMonitor = "1280/338x720/190+0+0", kSecondMonitor = "1280/338x720/190+1280+0";
+
+std::unique_ptr<DisplaySession> twoScreens(bool wayland)
+{
+    if (wayland)
+        return std::make_unique<SwaySession>();
+    auto xvfb = std::make_unique<XvfbSession>(QSize(2560, 720));
+    xvfb->run("xrandr", {"--setmonitor", "first", kFirstMonitor, "screen", "--setmonitor", "second", kSecondMonitor, "none"});
+    return xvfb;
+}
+
+bool all(const QImage &shot, QRect area, QColor colour)
+{
+    return !shot.isNull() && countPixels(shot.copy(area), colour, 0) == area.width() * area.height();
+}
+
+// The 200 x 120 picture centred on one screen, the other black.
+bool showsOn(const DisplaySession &session, QRect picture, QRect black)
+{
+    const QImage shot = session.screenshot();
+    return showsCentred(shot.copy(picture), Qt::red, {200, 120}) && all(shot, black, Qt::black);
+}
+
+class TwoScreensE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writePicture(folder.file("red.bmp"), 200, 120, Qt::red);
+        folder.write("Vistello.ini", folder.path().toLocal8Bit() + "/\r\nFILE_NAME\r\n1\r\n10\r\n3\r\n");
+    }
+    ScratchFolder folder;
+    const QString program = copyProgram(VISTELLO_BIN, folder.path());
+};
+
+enum class Input { Key, Click, Movement };
+const struct Row {
+    const char *name;
+    bool wayland;
+    Input ending;
+} kRows[] = {
+    {"X11Key", false, Input::Key},           {"X11ClickOverSecond", false, Input::Click},
+    {"X11Movement", false, Input::Movement}, {"WaylandKey", true, Input::Key},
+    {"WaylandClickOverSecond", true, Input::Click}, {"WaylandMovement", true, Input::Movement},
+};
+
+class TwoScreensEndingE2E : public TwoScreensE2E, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfterASmallMoveEnds)
+{
+    const Row &row = kRows[GetParam()];
+    const auto session = twoScreens(row.wayland);
+    ASSERT_TRUE(session->isRunning()) << "no display server";
+    QProcess other;
+    other.setProcessEnvironment(session->environment());
+    other.start(VISTELLO_FULLSCREEN_WINDOW, {"#00ff00", "1"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return all(session->screenshot(), kSecond, Qt::green); }, 15000));
+    // The pointer rests over the other program's window as the show comes up under it.
+    session->moveTo({1900, 360});
+    ProgramRun show(*session, program, {"/s"}, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond); }, 15000)) << show.errorOutput();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session->pointerVisible() == false; }, 5000)) << "the pointer shows";
+    // A move that keeps y is no movement of the rule's.
+    session->moveTo({1903, 360});
+    QTest::qWait(500);
+    EXPECT_EQ(session->pointerVisible(), std::optional<bool>(false)) << "the pointer shows after a move";
+    ASSERT_TRUE(show.isRunning());
+    row.ending == Input::Key ? session->key("x") : row.ending == Input::Click ? session->click()
+                                                                              : session->moveTo({1950, 400});
+    EXPECT_TRUE(show.ended());
+    other.kill();
+    other.waitForFinished();
+}
+
+INSTANTIATE_TEST_SUITE_P(, TwoScreensEndingE2E, ::testing::Range(0, int(std::size(kRows))),
+                         [](const auto &info) { return std::string(kRows[info.param].name); });
+
+TEST_F(TwoScreensE2E, X11ShowFollowsThePrimaryMonitorAndLeavesAMonitorThatGoes)
+{
+    const auto xvfb = twoScreens(false);
+    ProgramRun show(*xvfb, program, {"/s"}, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kFirst, kSecond); }, 15000)) << show.errorOutput();
+    xvfb->run("xrandr", {"--delmonitor", "first", "--delmonitor", "second", "--setmonitor", "first", kFirstMonitor,
+                         "none", "--setmonitor", "*second", kSecondMonitor, "screen"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kSecond, kFirst); }, 10000)) << "the show did not move";
+    xvfb->run("xrandr", {"--delmonitor", "first"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return all(xvfb->screenshot(), kFirst, Qt::white); }, 10000)) << "cover stays";
+    xvfb->key("x");
+    EXPECT_TRUE(show.ended());
+}
+
+TEST_F(TwoScreensE2E, WaylandShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesEndsOnSigterm)
+{
+    SwaySession sway;
+    ASSERT_TRUE(sway.isRunning()) << "no compositor";
+    ProgramRun show(sway, program, {"/s"}, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 15000)) << show.errorOutput();
+    ASSERT_TRUE(sway.swaymsg({"create_output"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QRect added = sway.outputs().value("WL-3");
+        return !added.isEmpty() && all(sway.screenshot(), added, Qt::black);
+    }, 10000)) << "the added output is not covered";
+    ASSERT_TRUE(sway.unplug("WL-1"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QHash<QString, QRect> outputs = sway.outputs();
+        return showsOn(sway, outputs.value("WL-2"), outputs.value("WL-3"));
+    }, 10000)) << "the picture did not move to the remaining output";
+    ::kill(static_cast<pid_t>(show.processId()), SIGTERM);
+    EXPECT_TRUE(show.ended());
+}
+
+TEST_F(TwoScreensE2E, WaylandManualShowOverTheDialogGivesItBack)
+{
+    SwaySession sway;
+    ASSERT_TRUE(sway.isRunning()) << "no compositor";
+    ProgramRun manual(sway, copyProgram(VISTELLO_MANUAL_BIN, folder.path()), {}, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !all(sway.screenshot(), kFirst, Qt::white); }, 15000)) << "no dialog";
+    // Drive1 has the focus; the fourth Tab reaches 表示.
+    const QStringList showKeys{"-s", "1500", "-k", "Tab", "-k", "Tab", "-k", "Tab", "-k", "Tab", "-k", "Return"};
+    sway.run("wtype", showKeys);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 15000)) << manual.errorOutput();
+    sway.key("x");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sway.screenIsBlack() && !showsOn(sway, kFirst, kSecond); }, 10000));
+    // The dialog takes keys again.
+    sway.run("wtype", showKeys);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 15000)) << "no second show";
+    ::kill(static_cast<pid_t>(manual.processId()), SIGTERM);
+    EXPECT_TRUE(manual.ended());
+}
+
+}

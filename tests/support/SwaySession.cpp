@@ -1,0 +1,155 @@
+#include "support/SwaySession.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr uid_t kNobody = 65534;
+// The outer sway has an output for each output of the inner one, the one sway can add included.
+constexpr char kOuterConfig[] = "xwayland disable\ndefault_border none\n"
+                                "workspace 1 output HEADLESS-1\nworkspace 2 output HEADLESS-2\n"
+                                "workspace 3 output HEADLESS-3\nassign [title=\"WL-1$\"] workspace 1\n"
+                                "assign [title=\"WL-2$\"] workspace 2\nassign [title=\"WL-3$\"] workspace 3\n";
+constexpr char kInnerConfig[] = "xwayland disable\noutput * bg #ffffff solid_color\n";
+}
+
+SwaySession::SwaySession()
+{
+    ::chmod(QFile::encodeName(base_.path()).constData(), 0755);
+    if (!startSway(outer_, "outer", {"WLR_BACKENDS=headless", "WLR_HEADLESS_OUTPUTS=3", "WLR_LIBINPUT_NO_DEVICES=1"})
+        || !startSway(inner_, "inner", {"WLR_BACKENDS=wayland", "WLR_WL_OUTPUTS=2",
+                                        "WAYLAND_DISPLAY=" + socket("outer", "wayland-?")}))
+        return;
+    if (!QTest::qWaitFor([this] { return outputs().size() == 2; }, 15000))
+        return;
+    pointer_.setProcessEnvironment(environment());
+    pointer_.start(VISTELLO_VIRTUAL_POINTER, {});
+    moveTo({0, 0});
+}
+
+SwaySession::~SwaySession()
+{
+    for (QProcess *process : {&pointer_, &inner_, &outer_}) {
+        process->terminate();
+        if (!process->waitForFinished(5000))
+            process->kill();
+        process->waitForFinished(5000);
+    }
+}
+
+bool SwaySession::startSway(QProcess &sway, const QString &name, const QStringList &variables)
+{
+    const QString folder = base_.filePath(name);
+    QFile config(folder + ".conf");
+    if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) || !config.open(QIODevice::WriteOnly)
+        || config.write(name == "outer" ? kOuterConfig : kInnerConfig) < 0)
+        return false;
+    config.close();
+    QStringList command{"sway", "-c", config.fileName()};
+    if (geteuid() == 0) {
+        if (::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0)
+            return false;
+        const QString id = QString::number(kNobody);
+        command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups"} + command;
+    }
+    QProcessEnvironment env;
+    env.insert("PATH", qEnvironmentVariable("PATH"));
+    env.insert("XDG_RUNTIME_DIR", folder);
+    env.insert("WLR_RENDERER", "pixman");
+    for (const QString &entry : variables)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    sway.setProcessEnvironment(env);
+    sway.setStandardOutputFile(QProcess::nullDevice());
+    sway.setStandardErrorFile(folder + ".log");
+    sway.start(command.takeFirst(), command);
+    return sway.waitForStarted(10000)
+        && QTest::qWaitFor([&] { return !socket(name, "wayland-?").isEmpty() && !socket(name, "sway-ipc.*.sock").isEmpty(); },
+                           15000);
+}
+
+QString SwaySession::socket(const QString &name, const QString &pattern) const
+{
+    const QDir folder(base_.filePath(name));
+    const QStringList found = folder.entryList({pattern}, QDir::System);
+    return found.isEmpty() ? QString() : folder.filePath(found.first());
+}
+
+bool SwaySession::isRunning() const
+{
+    return inner_.state() == QProcess::Running && pointer_.state() == QProcess::Running;
+}
+
+QProcessEnvironment SwaySession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.insert("WAYLAND_DISPLAY", socket("inner", "wayland-?"));
+    env.insert("SWAYSOCK", socket("inner", "sway-ipc.*.sock"));
+    env.insert("XDG_RUNTIME_DIR", runtime_.path());
+    return env;
+}
+
+QHash<QString, QRect> SwaySession::outputs() const
+{
+    QHash<QString, QRect> found;
+    QRect layout;
+    const QJsonArray list = QJsonDocument::fromJson(run("swaymsg", {"-r", "-t", "get_outputs"}).value_or("")).array();
+    for (const QJsonValue &output : list) {
+        const QJsonObject r = output["rect"].toObject();
+        const QRect rect(r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt());
+        if (output["active"].toBool())
+            found.insert(output["name"].toString(), rect), layout |= rect;
+    }
+    for (QRect &rect : found)
+        rect.translate(-layout.topLeft());
+    return found;
+}
+
+bool SwaySession::unplug(const QString &output) const
+{
+    QProcessEnvironment env = environment();
+    env.insert("SWAYSOCK", socket("outer", "sway-ipc.*.sock"));
+    QProcess swaymsg;
+    swaymsg.setProcessEnvironment(env);
+    swaymsg.start("swaymsg", {QString("[title=\"%1$\"] kill").arg(output)});
+    return swaymsg.waitForFinished(10000) && swaymsg.exitCode() == 0
+        && QTest::qWaitFor([&] { return !outputs().contains(output); }, 10000);
+}
+
+bool SwaySession::moveTo(QPoint at) const
+{
+    // The device's positions are fractions of the box around all outputs.
+    QRect layout;
+    for (const QRect &output : outputs())
+        layout |= output;
+    pointerAt_ = at;
+    return pointer(QString("move %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(layout.width()).arg(layout.height()));
+}
+
+bool SwaySession::pointer(const QString &command) const
+{
+    pointer_.write(command.toLatin1() + '\n');
+    return pointer_.waitForReadyRead(5000) && pointer_.readLine().trimmed() == "ok";
+}
+
+QImage SwaySession::grim(const QStringList &options) const
+{
+    const auto png = run("grim", options + QStringList{"-"}, 20000);
+    return png ? QImage::fromData(*png, "PNG").convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+std::optional<bool> SwaySession::pointerVisible() const
+{
+    const QImage plain = grim({}), drawn = grim({"-c"});
+    if (plain.isNull() || drawn.isNull())
+        return std::nullopt;
+    const QRect around(pointerAt_ - QPoint(16, 16), QSize(64, 64));
+    return plain.copy(around) != drawn.copy(around);
+}
