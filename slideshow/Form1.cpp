@@ -106,13 +106,13 @@ void Form1::Show()
 
 QScreen *Form1::ShowScreen() const
 {
-    QList<QScreen *> screens = QGuiApplication::screens();
-    screens.prepend(QGuiApplication::primaryScreen());
-    for (QScreen *screen : screens) {
-        if (screen && !screen->geometry().isEmpty() && !lostScreens_.contains(screen))
-            return screen;
-    }
-    return nullptr;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QList<QRect> areas;
+    QList<bool> taken;
+    for (QScreen *screen : screens)
+        areas.append(screen->geometry()), taken.append(lostScreens_.contains(screen));
+    const int index = CoverPlan::ShowScreen(areas, screens.indexOf(QGuiApplication::primaryScreen()), taken);
+    return index < 0 ? nullptr : screens[index];
 }
 
 void Form1::ArrangeScreens()

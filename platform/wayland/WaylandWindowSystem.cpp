@@ -48,8 +48,11 @@ void WaylandWindowSystem::ShowFullScreen(QWidget *window, QScreen *screen, std::
         return;
     // A layer surface stays on its output: a new one needs a wl_surface that has
     // shown nothing yet, and Qt drops a window's wl_surface when it is hidden.
-    if (window->isVisible())
+    if (window->isVisible()) {
         window->hide();
+        // Hidden here, not by the program: see the configure handler below.
+        window->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+    }
     if (!created) {
         window->setWindowFlag(LayerShell::kWindowFlag);
         window->setScreen(screen);
@@ -64,10 +67,12 @@ void WaylandWindowSystem::ShowFullScreen(QWidget *window, QScreen *screen, std::
             QTimer::singleShot(0, window, lost);
         return;
     }
-    // Queued: the surface's own handlers must not run into a window that goes.
+    // Queued: the surface's own handlers must not run into a window that goes. A
+    // window the program hid or closed before the compositor answered stays hidden.
     QObject::connect(layer, &LayerSurface::configured, window, [window](QSize size) {
         window->resize(size);
-        window->show();
+        if (!(window->isHidden() && window->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+            window->show();
     }, Qt::QueuedConnection);
     if (lost)
         QObject::connect(layer, &LayerSurface::closed, window, lost, Qt::QueuedConnection);
