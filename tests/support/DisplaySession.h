@@ -2,19 +2,14 @@
 
 #include "support/TestFiles.h"
 
-#include <QImage>
-#include <QPoint>
 #include <QProcess>
-#include <QStringList>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
-// A display server of the test's own (an X server or a Wayland compositor) for the
-// life of the object, driven as a person would: keys, pointer moves and clicks, and
-// screenshots of what is shown. Its programs get a runtime folder of their own, so
-// their single-instance locks never meet another test run's. Wait for what they
-// do with QTest::qWaitFor.
+// A display server of the test's own (an X server or a Wayland compositor), driven as
+// a person would: keys, pointer moves and clicks, screenshots. Its programs get a runtime
+// folder of their own, so their locks never meet another run's. Wait with QTest::qWaitFor.
 class DisplaySession {
 public:
     virtual ~DisplaySession() = default;
@@ -27,11 +22,10 @@ public:
 
     // A key by its keysym name ("x", "space", "Return").
     virtual bool key(const QString &name) const = 0;
-    // The pointer to a place of the whole screen area, and the left button clicked there.
+    // The pointer to a place of the screenshot, and the left button clicked there.
     virtual bool moveTo(QPoint at) const = 0;
     virtual bool click() const = 0;
-
-    // All outputs side by side as shown; the pointer is never in it.
+    // All outputs as shown, without the pointer.
     virtual QImage screenshot() const = 0;
     bool screenIsBlack() const;
     // Whether a pointer is drawn; empty when that cannot be told.

@@ -35,12 +35,8 @@ SwaySession::SwaySession()
 
 SwaySession::~SwaySession()
 {
-    for (QProcess *process : {&pointer_, &inner_, &outer_}) {
-        process->terminate();
-        if (!process->waitForFinished(5000))
-            process->kill();
-        process->waitForFinished(5000);
-    }
+    for (QProcess *process : {&pointer_, &inner_, &outer_})
+        process->terminate(), process->waitForFinished(5000);
 }
 
 bool SwaySession::startSway(QProcess &sway, const QString &name, const QStringList &variables)
@@ -48,16 +44,13 @@ bool SwaySession::startSway(QProcess &sway, const QString &name, const QStringLi
     const QString folder = base_.filePath(name);
     QFile config(folder + ".conf");
     if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) || !config.open(QIODevice::WriteOnly)
-        || config.write(name == "outer" ? kOuterConfig : kInnerConfig) < 0)
+        || config.write(name == "outer" ? kOuterConfig : kInnerConfig) < 0
+        || (geteuid() == 0 && ::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0))
         return false;
     config.close();
     QStringList command{"sway", "-c", config.fileName()};
-    if (geteuid() == 0) {
-        if (::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0)
-            return false;
-        const QString id = QString::number(kNobody);
-        command = QStringList{"setpriv", "--reuid=" + id, "--regid=" + id, "--clear-groups"} + command;
-    }
+    if (geteuid() == 0)
+        command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
     QProcessEnvironment env;
     env.insert("PATH", qEnvironmentVariable("PATH"));
     env.insert("XDG_RUNTIME_DIR", folder);
@@ -88,7 +81,6 @@ bool SwaySession::isRunning() const
 QProcessEnvironment SwaySession::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
     env.insert("QT_QPA_PLATFORM", "wayland");
     env.insert("WAYLAND_DISPLAY", socket("inner", "wayland-?"));
     env.insert("SWAYSOCK", socket("inner", "sway-ipc.*.sock"));
@@ -114,12 +106,7 @@ QHash<QString, QRect> SwaySession::outputs() const
 
 bool SwaySession::unplug(const QString &output) const
 {
-    QProcessEnvironment env = environment();
-    env.insert("SWAYSOCK", socket("outer", "sway-ipc.*.sock"));
-    QProcess swaymsg;
-    swaymsg.setProcessEnvironment(env);
-    swaymsg.start("swaymsg", {QString("[title=\"%1$\"] kill").arg(output)});
-    return swaymsg.waitForFinished(10000) && swaymsg.exitCode() == 0
+    return run("swaymsg", {"-s", socket("outer", "sway-ipc.*.sock"), QString("[title=\"%1$\"] kill").arg(output)})
         && QTest::qWaitFor([&] { return !outputs().contains(output); }, 10000);
 }
 

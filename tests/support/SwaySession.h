@@ -3,22 +3,18 @@
 #include "support/DisplaySession.h"
 
 #include <QHash>
-#include <QRect>
 
-// A Wayland session of the test's own: sway with two outputs of 1280 x 720 side by
-// side, white, driven with wtype and a pointer device of the tests
-// (tests/tools/virtual_pointer), screenshots with grim. Sway refuses to run as
-// root; under root it runs as nobody, with runtime folders of mode 0700.
-// Its outputs are the windows of a second, headless sway: Debian 12's headless
-// outputs cannot be disabled (wlroots 0.15 refuses), while closing such a window
-// takes its output away as unplugging a monitor does.
+// A Wayland session: sway with two white outputs of 1280 x 720 side by side, driven with
+// wtype and tests/tools/virtual_pointer, screenshots by grim. Sway refuses root: under root
+// it runs as nobody. Its outputs are windows of a second, headless sway, since Debian 12's
+// headless outputs cannot be disabled, while closing such a window unplugs its output.
 class SwaySession : public DisplaySession {
 public:
     SwaySession();
     ~SwaySession() override;
 
     bool isRunning() const override;
-    // The wayland plugin, the compositor's socket and sway's IPC socket, the runtime folder.
+    // The wayland plugin, the compositor's and sway's IPC sockets, the runtime folder.
     QProcessEnvironment environment() const override;
 
     // wtype waits before it types: a key sent at once is lost in the keyboard's enter.
@@ -27,13 +23,11 @@ public:
     bool click() const override { return pointer("click"); }
 
     QImage screenshot() const override { return grim({}); }
-    // Whether a screenshot with the pointer differs from one without, around the pointer.
+    // Whether screenshots with and without the pointer differ around it.
     std::optional<bool> pointerVisible() const override;
 
-    bool swaymsg(const QStringList &command) const { return run("swaymsg", command).has_value(); }
-    // The active outputs by name, where they are in a screenshot (and for moveTo).
+    // The active outputs by name, where they are in a screenshot.
     QHash<QString, QRect> outputs() const;
-    // Takes an output away as unplugging its monitor does.
     bool unplug(const QString &output) const;
 
 private:

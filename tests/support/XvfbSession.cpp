@@ -15,12 +15,9 @@ XvfbSession::XvfbSession(QSize screen)
 
 XvfbSession::~XvfbSession()
 {
-    for (QProcess *process : {&windowManager_, &server_}) {
-        process->terminate();
-        if (!process->waitForFinished(5000))
-            process->kill();
-        process->waitForFinished(5000);
-    }
+    // Whatever has not ended by then, QProcess kills.
+    for (QProcess *process : {&windowManager_, &server_})
+        process->terminate(), process->waitForFinished(5000);
 }
 
 QProcessEnvironment XvfbSession::environment() const

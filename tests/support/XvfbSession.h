@@ -2,8 +2,6 @@
 
 #include "support/DisplaySession.h"
 
-#include <QRect>
-
 // An X server of the test's own (Xvfb, white root window), driven with xdotool.
 class XvfbSession : public DisplaySession {
 public:

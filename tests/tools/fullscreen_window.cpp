@@ -12,7 +12,6 @@ int main(int argc, char **argv)
     if (argc != 3 || index < 0 || index >= screens.size())
         return 2;
     QWidget window;
-    window.setWindowTitle(QStringLiteral("other-program"));
     window.setStyleSheet(QStringLiteral("background: %1").arg(argv[1]));
     window.setScreen(screens[index]);
     window.setGeometry(screens[index]->geometry());

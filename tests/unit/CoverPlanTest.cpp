@@ -13,20 +13,12 @@ TEST(CoverPlan, EveryScreenShowingNothingOfTheShowOnceClonesOfItNone)
 TEST(CoverPlan, ShowOnThePrimaryScreenElseTheFirstOneLeft)
 {
     const QRect a(0, 0, 800, 600), b(800, 0, 800, 600), c(1600, 0, 800, 600);
-    const struct {
-        QList<QRect> screens;
-        int primary;
-        QList<bool> taken;
-        int expected;
-    } rows[] = {
-        {{a, b, c}, 1, {}, 1},
-        {{a, b, c}, 1, {false, true}, 0},
-        {{a, b, c}, 0, {true, false, false}, 1},
-        {{a, {}, c}, -1, {true}, 2},
-        {{a, b}, 5, {}, 0},
-        {{a, b}, 0, {true, true}, -1},
+    // Screens, the primary one, those taken from the show; where the show goes.
+    const std::tuple<QList<QRect>, int, QList<bool>, int> rows[] = {
+        {{a, b, c}, 1, {}, 1},          {{a, b, c}, 1, {false, true}, 0}, {{a, b, c}, 0, {true, false, false}, 1},
+        {{a, {}, c}, -1, {true}, 2},    {{a, b}, 5, {}, 0},               {{a, b}, 0, {true, true}, -1},
         {{}, 0, {}, -1},
     };
-    for (const auto &row : rows)
-        EXPECT_EQ(CoverPlan::ShowScreen(row.screens, row.primary, row.taken), row.expected) << row.primary;
+    for (const auto &[screens, primary, taken, expected] : rows)
+        EXPECT_EQ(CoverPlan::ShowScreen(screens, primary, taken), expected) << primary;
 }
