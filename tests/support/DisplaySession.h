@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -45,6 +46,8 @@ public:
 
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     qint64 processId() const { return process_.processId(); }
+    // Sends a signal to the run, never to another process (a run that ended has no id).
+    bool signal(int number) const { return isRunning() && ::kill(static_cast<pid_t>(processId()), number) == 0; }
     // The run ended by itself within the time, normally, with the status.
     ::testing::AssertionResult ended(int status = 0, int timeoutMs = 10000);
     std::string errorOutput() { return process_.readAllStandardError().toStdString(); }

@@ -4,7 +4,7 @@
 
 #include <QHash>
 
-// A Wayland session: sway with two white outputs of 1280 x 720 side by side, driven with
+// A Wayland session: sway with two white outputs of 1280 x 720 side by side and its bar, driven with
 // wtype and tests/tools/virtual_pointer, screenshots by grim. Sway refuses root: under root
 // it runs as nobody. Its outputs are windows of a second, headless sway, since Debian 12's
 // headless outputs cannot be disabled, while closing such a window unplugs its output.
