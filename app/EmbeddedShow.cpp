@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QThread>
 
 #include <cstdio>
@@ -36,11 +35,16 @@ int EmbeddedShow::run()
     const QByteArray text = qgetenv(kVariable);
     const std::optional<quint32> id = HostWindow::ParseId(text);
     const std::unique_ptr<HostWindow> host = id ? HostWindow::Open(*id) : nullptr;
-    if (!host) {
+    const auto namesNoWindow = [&text] {
         std::fprintf(stderr, "Vistello: %s=\"%s\" names no window to show in\n", kVariable, text.constData());
         return 0;
-    }
-    SingleInstance instance(AppInfo::saverProgramName() + QStringLiteral("-0x") + QString::number(*id, 16));
+    };
+    if (!host)
+        return namesNoWindow();
+    // Window ids repeat across X servers: the lock names the server too.
+    SingleInstance instance(AppInfo::saverProgramName() + QLatin1Char('-')
+                            + HostWindow::CanonicalDisplay(qgetenv("DISPLAY")) + QStringLiteral("-0x")
+                            + QString::number(*id, 16));
     const QDeadlineTimer deadline(kRestartWait);
     while (instance.otherInstanceRunning()) {
         if (deadline.hasExpired())
@@ -59,17 +63,15 @@ int EmbeddedShow::run()
     form.unsetCursor();
     form.Picture1->unsetCursor();
     form.setAttribute(Qt::WA_ShowWithoutActivating);
-    host->Embed(form);
+    if (!host->Embed(form))
+        return namesNoWindow();
     QObject::connect(host.get(), &HostWindow::gone, &form, &Form1::Unload);
     qApp->installEventFilter(this);
     form.show();
 
     settingsFile_.LoadSettings(module_.settings);
-    if (!form.PrepareShow() || form.isUnloaded())
-        return 0;
-    QEventLoop loop;
-    QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
-    loop.exec();
+    if (form.PrepareShow())
+        form.RunUntilUnloaded();
     return 0;
 }
 

@@ -9,7 +9,6 @@
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 
-#include <QEventLoop>
 
 #ifndef _WIN32
 #include "app/StopRequest.h"
@@ -28,7 +27,7 @@ int ManualStartup::run()
 {
 #ifndef _WIN32
     // SIGTERM and SIGINT close the show and the dialog: the program ends with status 0.
-    const StopRequest stop;
+    const StopRequest stop(services_.notifier);
 #endif
     F_settei dialog(Edition::Manual, module_, services_, settingsFile_);
     dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });
@@ -50,13 +49,8 @@ void ManualStartup::RunShow(F_settei &dialog)
         // that gets the input.
         form.setWindowModality(Qt::ApplicationModal);
         Form_Load(form);
-        if (!form.isUnloaded()) {
-            form.Show();
-            QEventLoop loop;
-            QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
-            if (!form.isUnloaded())
-                loop.exec();
-        }
+        form.Show();
+        form.RunUntilUnloaded();
     }
     dialog.setEnabled(true);
     dialog.raise();

@@ -12,8 +12,8 @@
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 
-#include <QEventLoop>
 #include <QTimer>
+
 
 #ifndef _WIN32
 #include "app/EmbeddedShow.h"
@@ -33,16 +33,13 @@ SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &se
 int SaverStartup::run()
 {
 #ifndef _WIN32
-    const StopRequest stop;
+    const StopRequest stop(services_.notifier);
     if (EmbeddedShow::Requested(argumentText_))
         return EmbeddedShow(module_, services_, settingsFile_).run();
 #endif
     Form1 form(Edition::ScreenSaver, module_, services_);
-    if (!Form_Load(form) || form.isUnloaded())
-        return 0;
-    QEventLoop loop;
-    QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
-    loop.exec();
+    if (Form_Load(form))
+        form.RunUntilUnloaded();
     return 0;
 }
 

@@ -30,10 +30,6 @@ public:
     // natural size at `ratio` device pixels a logical pixel. A null part empties
     // the box but gives it that size already.
     void SetPicturePart(QImage part, QPoint offset, QSize whole, qreal ratio);
-    bool hasPicture() const { return !pixmap_.isNull(); }
-    // The pixels held, and where they lie in the whole picture.
-    const QPixmap &picture() const { return pixmap_; }
-    QPoint pictureOffset() const { return offset_; }
 
     QColor BackColor() const { return backColor_; }
     void SetBackColor(const QColor &color);
