@@ -6,8 +6,11 @@
 #include <QWidget>
 
 // A box that shows one picture at its natural size and sizes itself to it.
-// Left and Top are single-precision twips, as the show computes them; the widget
-// is placed at the nearest whole pixel only when it is drawn.
+// Left and Top are single-precision twips, as the show computes them; the box is
+// drawn at the nearest whole device pixel, so a picture stands exactly where its
+// twips put it and shows pixel for pixel at any device pixel ratio. The widget
+// itself covers that place in whole logical pixels, a little more where the two
+// do not meet, and is black around the box.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -51,11 +54,19 @@ protected:
 
 private:
     void updateGeometryFromTwips();
+    qreal ratio() const;
+    // The box within the widget, in logical pixels.
+    QRectF boxArea() const;
 
     float left_ = 0;
     float top_ = 0;
     float width_ = 0;
     float height_ = 0;
+    // The box in device pixels of the parent.
+    QRect device_;
+    // Device pixels a logical pixel, as the show gave it with a picture; until
+    // then the screen's.
+    qreal ratio_ = 0;
     QPixmap pixmap_;
     QPoint offset_;
     QColor backColor_{0, 0, 128};
