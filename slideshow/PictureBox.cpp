@@ -75,13 +75,11 @@ void PictureBox::updateGeometryFromTwips()
     const qreal r = ratio();
     device_ = QRect(Twips::toPixels(left_, r), Twips::toPixels(top_, r), std::max(0, Twips::toPixels(width_, r)),
                     std::max(0, Twips::toPixels(height_, r)));
-    // At a fractional ratio Qt rounds the device edges of a widget's area, which
-    // could cut a row of the box: one logical pixel more on each side.
-    const int margin = r == std::floor(r) ? 0 : 1;
-    const QPoint from(static_cast<int>(std::floor(device_.left() / r)) - margin,
-                      static_cast<int>(std::floor(device_.top() / r)) - margin);
-    const QPoint to(static_cast<int>(std::ceil((device_.left() + device_.width()) / r)) + margin,
-                    static_cast<int>(std::ceil((device_.top() + device_.height()) / r)) + margin);
+    // The logical pixels that hold those device pixels; at a fractional ratio
+    // they reach a little further.
+    const QPoint from(static_cast<int>(std::floor(device_.left() / r)), static_cast<int>(std::floor(device_.top() / r)));
+    const QPoint to(static_cast<int>(std::ceil((device_.left() + device_.width()) / r)),
+                    static_cast<int>(std::ceil((device_.top() + device_.height()) / r)));
     const QRect target(from, to - QPoint(1, 1));
     if (target != geometry())
         setGeometry(target);

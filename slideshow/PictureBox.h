@@ -9,8 +9,7 @@
 // Left and Top are single-precision twips, as the show computes them; the box is
 // drawn at the nearest whole device pixel, so a picture stands exactly where its
 // twips put it and shows pixel for pixel at any device pixel ratio. The widget
-// itself covers that place in whole logical pixels, a little more where the two
-// do not meet, and is black around the box.
+// itself covers that place in whole logical pixels and is black around the box.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:

@@ -114,6 +114,13 @@ bool HostWindow::Embed(QWidget &widget)
     const XcbReply<xcb_query_tree_reply_t> after(xcb_query_tree_reply(c, xcb_query_tree(c, child), nullptr));
     if (!after || after->parent != id_)
         return false;
+    // At a fractional scale factor Qt paints whole logical pixels and may leave
+    // the last device column or row of the child unpainted: it is the window's
+    // black, never the host's own picture.
+    for (auto screen = xcb_setup_roots_iterator(xcb_get_setup(c)); screen.rem; xcb_screen_next(&screen)) {
+        if (screen.data->root == root_)
+            xcb_change_window_attributes(c, child, XCB_CW_BACK_PIXEL, &screen.data->black_pixel);
+    }
     if (id_ == root_) {
         // Drawn on the desktop itself: a window manager must not take the child
         // for a window of its own to frame, and the child stays below the others.
