@@ -23,6 +23,26 @@ bool EmbeddedShow::Requested(const QString &argumentText)
         && StartupSwitch::Classify(argumentText) == StartupSwitch::Action::RunShow;
 }
 
+namespace {
+int namesNoWindow(const QByteArray &text)
+{
+    std::fprintf(stderr, "Vistello: %s=\"%s\" names no window to show in\n", EmbeddedShow::kVariable,
+                 text.constData());
+    return 0;
+}
+}
+
+std::optional<int> EmbeddedShow::ChoosePlatform(const QString &argumentText)
+{
+    if (!Requested(argumentText))
+        return std::nullopt;
+    // Qt's xcb plugin aborts the program when it finds no X server.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return namesNoWindow(qgetenv(kVariable));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return std::nullopt;
+}
+
 EmbeddedShow::EmbeddedShow(Module1 &module, Services &services, SettingsFile &settingsFile)
     : module_(module)
     , services_(services)
@@ -35,12 +55,8 @@ int EmbeddedShow::run()
     const QByteArray text = qgetenv(kVariable);
     const std::optional<quint32> id = HostWindow::ParseId(text);
     const std::unique_ptr<HostWindow> host = id ? HostWindow::Open(*id) : nullptr;
-    const auto namesNoWindow = [&text] {
-        std::fprintf(stderr, "Vistello: %s=\"%s\" names no window to show in\n", kVariable, text.constData());
-        return 0;
-    };
     if (!host)
-        return namesNoWindow();
+        return namesNoWindow(text);
     // Window ids repeat across X servers: the lock names the server too.
     SingleInstance instance(AppInfo::saverProgramName() + QLatin1Char('-')
                             + HostWindow::CanonicalDisplay(qgetenv("DISPLAY")) + QStringLiteral("-0x")
@@ -64,7 +80,7 @@ int EmbeddedShow::run()
     form.Picture1->unsetCursor();
     form.setAttribute(Qt::WA_ShowWithoutActivating);
     if (!host->Embed(form))
-        return namesNoWindow();
+        return namesNoWindow(text);
     QObject::connect(host.get(), &HostWindow::gone, &form, &Form1::Unload);
     qApp->installEventFilter(this);
     form.show();

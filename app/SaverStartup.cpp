@@ -18,6 +18,7 @@
 #ifndef _WIN32
 #include "app/EmbeddedShow.h"
 #include "app/StopRequest.h"
+#include "platform/ShieldWatch.h"
 #endif
 
 SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
@@ -29,6 +30,8 @@ SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &se
     , argumentText_(argumentText)
 {
 }
+
+SaverStartup::~SaverStartup() = default;
 
 int SaverStartup::run()
 {
@@ -51,6 +54,16 @@ bool SaverStartup::Form_Load(Form1 &form)
 
     switch (StartupSwitch::Classify(argumentText_)) {
     case StartupSwitch::Action::RunShow:
+#ifndef _WIN32
+        // The desktop's own lock screen or shield wins: no show behind it, and
+        // none left for the user to find after the unlock.
+        shield_ = std::make_unique<ShieldWatch>();
+        if (shield_->Active()) {
+            form.Unload();
+            return false;
+        }
+        QObject::connect(shield_.get(), &ShieldWatch::raised, &form, &Form1::Unload);
+#endif
         form.Show();
         break;
     case StartupSwitch::Action::Preview:
