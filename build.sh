@@ -20,6 +20,8 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev libxfixes-dev
                desktop-file-utils xprintidle x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
                xscreensaver lintian man-db x11-utils sway grim wtype)
+# The lock-screen tests: session buses of their own.
+test_packages+=(dbus-daemon)
 packages=("${build_packages[@]}")
 [[ "$mode" == test ]] && packages+=("${test_packages[@]}")
 [[ "$mode" == run && -z "${DISPLAY:-}" ]] && packages+=(xvfb xauth imagemagick xdotool)

@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QThread>
 
 #include <cstdio>
@@ -22,6 +21,26 @@ bool EmbeddedShow::Requested(const QString &argumentText)
 {
     return qEnvironmentVariableIsSet(kVariable)
         && StartupSwitch::Classify(argumentText) == StartupSwitch::Action::RunShow;
+}
+
+namespace {
+int namesNoWindow(const QByteArray &text)
+{
+    std::fprintf(stderr, "Vistello: %s=\"%s\" names no window to show in\n", EmbeddedShow::kVariable,
+                 text.constData());
+    return 0;
+}
+}
+
+std::optional<int> EmbeddedShow::ChoosePlatform(const QString &argumentText)
+{
+    if (!Requested(argumentText))
+        return std::nullopt;
+    // Qt's xcb plugin aborts the program when it finds no X server.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return namesNoWindow(qgetenv(kVariable));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return std::nullopt;
 }
 
 EmbeddedShow::EmbeddedShow(Module1 &module, Services &services, SettingsFile &settingsFile)
@@ -36,11 +55,12 @@ int EmbeddedShow::run()
     const QByteArray text = qgetenv(kVariable);
     const std::optional<quint32> id = HostWindow::ParseId(text);
     const std::unique_ptr<HostWindow> host = id ? HostWindow::Open(*id) : nullptr;
-    if (!host) {
-        std::fprintf(stderr, "Vistello: %s=\"%s\" names no window to show in\n", kVariable, text.constData());
-        return 0;
-    }
-    SingleInstance instance(AppInfo::saverProgramName() + QStringLiteral("-0x") + QString::number(*id, 16));
+    if (!host)
+        return namesNoWindow(text);
+    // Window ids repeat across X servers: the lock names the server too.
+    SingleInstance instance(AppInfo::saverProgramName() + QLatin1Char('-')
+                            + HostWindow::CanonicalDisplay(qgetenv("DISPLAY")) + QStringLiteral("-0x")
+                            + QString::number(*id, 16));
     const QDeadlineTimer deadline(kRestartWait);
     while (instance.otherInstanceRunning()) {
         if (deadline.hasExpired())
@@ -59,17 +79,15 @@ int EmbeddedShow::run()
     form.unsetCursor();
     form.Picture1->unsetCursor();
     form.setAttribute(Qt::WA_ShowWithoutActivating);
-    host->Embed(form);
+    if (!host->Embed(form))
+        return namesNoWindow(text);
     QObject::connect(host.get(), &HostWindow::gone, &form, &Form1::Unload);
     qApp->installEventFilter(this);
     form.show();
 
     settingsFile_.LoadSettings(module_.settings);
-    if (!form.PrepareShow() || form.isUnloaded())
-        return 0;
-    QEventLoop loop;
-    QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
-    loop.exec();
+    if (form.PrepareShow())
+        form.RunUntilUnloaded();
     return 0;
 }
 

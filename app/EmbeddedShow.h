@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class SettingsFile;
 struct Module1;
@@ -21,6 +22,12 @@ public:
 
     // Whether the start is a show ("/s") with the variable set, even to no window.
     static bool Requested(const QString &argumentText);
+
+    // Before the application object: the variable names an X11 window, so a
+    // requested show runs on Qt's xcb platform also in a Wayland session (the
+    // host then runs on XWayland). Without an X display there is no such window:
+    // the exit status, after the message, for the program to end with at once.
+    static std::optional<int> ChoosePlatform(const QString &argumentText);
 
     EmbeddedShow(Module1 &module, Services &services, SettingsFile &settingsFile);
 

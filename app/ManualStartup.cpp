@@ -9,10 +9,10 @@
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 
-#include <QEventLoop>
 
 #ifndef _WIN32
 #include "app/StopRequest.h"
+#include "platform/ShieldWatch.h"
 #endif
 
 ManualStartup::ManualStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
@@ -24,11 +24,15 @@ ManualStartup::ManualStartup(Module1 &module, Services &services, SettingsFile &
 {
 }
 
+ManualStartup::~ManualStartup() = default;
+
 int ManualStartup::run()
 {
 #ifndef _WIN32
     // SIGTERM and SIGINT close the show and the dialog: the program ends with status 0.
-    const StopRequest stop;
+    const StopRequest stop(services_.notifier);
+    // The desktop's lock screen ends a show; the dialog stays.
+    shield_ = std::make_unique<ShieldWatch>();
 #endif
     F_settei dialog(Edition::Manual, module_, services_, settingsFile_);
     dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });
@@ -49,14 +53,11 @@ void ManualStartup::RunShow(F_settei &dialog)
         // Modal over the (itself modal) dialog, so that the show is the window
         // that gets the input.
         form.setWindowModality(Qt::ApplicationModal);
+        if (shield_)
+            QObject::connect(shield_.get(), &ShieldWatch::raised, &form, &Form1::Unload);
         Form_Load(form);
-        if (!form.isUnloaded()) {
-            form.Show();
-            QEventLoop loop;
-            QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
-            if (!form.isUnloaded())
-                loop.exec();
-        }
+        form.Show();
+        form.RunUntilUnloaded();
     }
     dialog.setEnabled(true);
     dialog.raise();

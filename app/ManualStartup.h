@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 class F_settei;
 class Form1;
 class SettingsFile;
+class ShieldWatch;
 class SingleInstance;
 struct Module1;
 struct Services;
@@ -12,6 +15,7 @@ struct Services;
 class ManualStartup {
 public:
     ManualStartup(Module1 &module, Services &services, SettingsFile &settingsFile, SingleInstance &instance);
+    ~ManualStartup();
 
     // Opens the dialog and runs until it is closed. Returns the exit status.
     int run();
@@ -28,4 +32,5 @@ private:
     Services &services_;
     SettingsFile &settingsFile_;
     SingleInstance &instance_;
+    std::unique_ptr<ShieldWatch> shield_;
 };

@@ -12,12 +12,13 @@
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 
-#include <QEventLoop>
 #include <QTimer>
+
 
 #ifndef _WIN32
 #include "app/EmbeddedShow.h"
 #include "app/StopRequest.h"
+#include "platform/ShieldWatch.h"
 #endif
 
 SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile,
@@ -30,19 +31,18 @@ SaverStartup::SaverStartup(Module1 &module, Services &services, SettingsFile &se
 {
 }
 
+SaverStartup::~SaverStartup() = default;
+
 int SaverStartup::run()
 {
 #ifndef _WIN32
-    const StopRequest stop;
+    const StopRequest stop(services_.notifier);
     if (EmbeddedShow::Requested(argumentText_))
         return EmbeddedShow(module_, services_, settingsFile_).run();
 #endif
     Form1 form(Edition::ScreenSaver, module_, services_);
-    if (!Form_Load(form) || form.isUnloaded())
-        return 0;
-    QEventLoop loop;
-    QObject::connect(&form, &Form1::unloaded, &loop, &QEventLoop::quit);
-    loop.exec();
+    if (Form_Load(form))
+        form.RunUntilUnloaded();
     return 0;
 }
 
@@ -54,6 +54,16 @@ bool SaverStartup::Form_Load(Form1 &form)
 
     switch (StartupSwitch::Classify(argumentText_)) {
     case StartupSwitch::Action::RunShow:
+#ifndef _WIN32
+        // The desktop's own lock screen or shield wins: no show behind it, and
+        // none left for the user to find after the unlock.
+        shield_ = std::make_unique<ShieldWatch>();
+        if (shield_->Active()) {
+            form.Unload();
+            return false;
+        }
+        QObject::connect(shield_.get(), &ShieldWatch::raised, &form, &Form1::Unload);
+#endif
         form.Show();
         break;
     case StartupSwitch::Action::Preview:

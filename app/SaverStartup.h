@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class Form1;
 class SettingsFile;
+class ShieldWatch;
 class SingleInstance;
 struct Module1;
 struct Services;
@@ -14,6 +16,7 @@ class SaverStartup {
 public:
     SaverStartup(Module1 &module, Services &services, SettingsFile &settingsFile, SingleInstance &instance,
                  const QString &argumentText);
+    ~SaverStartup();
 
     // Creates Form1, runs its load handler and, when the show runs, the event loop
     // until the window is unloaded. Returns the exit status.
@@ -31,4 +34,5 @@ private:
     SettingsFile &settingsFile_;
     SingleInstance &instance_;
     QString argumentText_;
+    std::unique_ptr<ShieldWatch> shield_;
 };

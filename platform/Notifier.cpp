@@ -8,6 +8,8 @@
 
 void QtNotifier::MsgBox(const QString &text, int style, QWidget *parent)
 {
+    if (silenced_)
+        return;
     // The low four bits choose the buttons; values past 5 name no defined set and
     // get the plain OK box. Bits 16, 32, 48 and 64 choose the icon.
     QMessageBox box(parent);

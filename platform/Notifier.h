@@ -14,6 +14,8 @@ public:
     // style value (0 = OK only, no icon). Returns when the user has closed it.
     virtual void MsgBox(const QString &text, int style, QWidget *parent = nullptr) = 0;
     virtual void Beep() = 0;
+    // From now on no message box opens: the program is ending.
+    virtual void Silence() {}
 };
 
 // The real one: QMessageBox and QApplication::beep().
@@ -21,4 +23,8 @@ class QtNotifier : public Notifier {
 public:
     void MsgBox(const QString &text, int style, QWidget *parent = nullptr) override;
     void Beep() override;
+    void Silence() override { silenced_ = true; }
+
+private:
+    bool silenced_ = false;
 };

@@ -8,12 +8,11 @@
 
 QRect VisibleRegion::Of(float left, float top, float formWidth, float formHeight, QSize picture, qreal ratio)
 {
-    // The box stands at whole logical pixels and draws picture pixel p at p / ratio
-    // from its corner, so the window seen from the box is the window moved back
-    // by the box's position, then scaled to device pixels.
-    const QPointF box(Twips::toPixels(left), Twips::toPixels(top));
-    const QRectF window(-box, QSizeF(Twips::toPixels(formWidth), Twips::toPixels(formHeight)));
-    QRect device = QRectF(window.topLeft() * ratio, window.size() * ratio).toAlignedRect();
+    // The box draws picture pixel p at device pixel p from its corner, which
+    // stands at the device pixel nearest its place, so the window seen from the
+    // box is the window moved back by the box's position.
+    const QPoint box(Twips::toPixels(left, ratio), Twips::toPixels(top, ratio));
+    QRect device(-box, QSize(Twips::toPixels(formWidth, ratio), Twips::toPixels(formHeight, ratio)));
     // A fractional ratio puts picture pixels across device pixel edges; the painter
     // may sample the neighbour of an edge pixel.
     if (ratio != std::floor(ratio))

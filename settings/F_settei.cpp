@@ -1,6 +1,7 @@
 #include "settings/F_settei.h"
 
 #include "core/Module1.h"
+#include "core/PicturePath.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/CursorDisplay.h"
@@ -44,11 +45,6 @@ const QString kSwitchSpeedCaption = QStringLiteral("画像切換スピード");
 const QString kMoveSpeedCaption = QStringLiteral("画像移動スピード");
 constexpr int kClientWidth = 5415;
 constexpr int kClientHeight = 6495;
-
-QString withTrailingSlash(const QString &path)
-{
-    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-}
 }
 
 F_settei::F_settei(Edition edition, Module1 &module, Services &services, SettingsFile &settingsFile,
@@ -326,7 +322,7 @@ void F_settei::Form_Unload()
 void F_settei::Command1_Click()
 {
     SaverSettings &s = module_.settings;
-    const QString folder = withTrailingSlash(Dir1->Path());
+    const QString folder = PicturePath::WithSlash(Dir1->Path());
     // A line break in the folder name would split the line of the settings file
     // and shift every line after it.
     if (folder.contains(QLatin1Char('\n')) || folder.contains(QLatin1Char('\r'))) {
@@ -407,7 +403,7 @@ void F_settei::File1_Click()
     const QString name = File1->FileName();
     if (!HasPictureEnding(name))
         return;
-    module_.settings.PictureFolder = withTrailingSlash(Dir1->Path());
+    module_.settings.PictureFolder = PicturePath::WithSlash(Dir1->Path());
     const QString path = module_.settings.PictureFolder + name;
     // The fit comes from the header's size; a picture larger than the area is
     // decoded at the size it is shown at (a JPEG at 1/2 to 1/8 to begin with).

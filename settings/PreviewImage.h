@@ -31,7 +31,6 @@ public:
     // The natural size, in twips, of a picture of `pixels` image pixels here.
     QSizeF NaturalSize(QSize pixels) const;
     const QImage &Picture() const { return picture_; }
-    bool HasPicture() const { return !picture_.isNull(); }
 
     // The part of the widget the picture is drawn in (the border lies around it).
     QRect ContentRect() const;

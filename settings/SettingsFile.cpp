@@ -1,6 +1,7 @@
 #include "settings/SettingsFile.h"
 
 #include "core/NumberText.h"
+#include "core/PicturePath.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,11 +23,6 @@ const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 bool isTextLine(int index)
 {
     return index < 2 || index >= 5;
-}
-
-QString withSlash(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
 bool hasNonAscii(const QByteArray &bytes)
@@ -178,14 +174,14 @@ QString SettingsFile::FilePath() const
 // take one (a system-wide install); then each user keeps a file of their own.
 void SettingsFile::locate()
 {
-    const QString inProgramFolder = withSlash(programFolder_) + QLatin1String(kFileName);
+    const QString inProgramFolder = PicturePath::WithSlash(programFolder_) + QLatin1String(kFileName);
     const QFileInfo info(inProgramFolder);
     if (info.exists() || info.isSymLink() || folderWritable_(programFolder_)) {
         path_ = inProgramFolder;
-        defaultFolder_ = withSlash(programFolder_);
+        defaultFolder_ = PicturePath::WithSlash(programFolder_);
     } else {
-        path_ = withSlash(userConfigFolder_) + QLatin1String(kFileName);
-        defaultFolder_ = withSlash(userPicturesFolder_);
+        path_ = PicturePath::WithSlash(userConfigFolder_) + QLatin1String(kFileName);
+        defaultFolder_ = PicturePath::WithSlash(userPicturesFolder_);
     }
 }
 
@@ -196,8 +192,8 @@ QString SettingsFile::resolveFolder(const QString &text) const
     if (text.isEmpty() || QDir::isAbsolutePath(text))
         return text;
     if (text.startsWith(QLatin1String("~/")))
-        return withSlash(QDir::homePath()) + text.mid(2);
-    return withSlash(QFileInfo(path_).path()) + text;
+        return PicturePath::WithSlash(QDir::homePath()) + text.mid(2);
+    return PicturePath::WithSlash(QFileInfo(path_).path()) + text;
 }
 
 SaverSettings SettingsFile::defaults() const

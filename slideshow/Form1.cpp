@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -209,6 +210,15 @@ void Form1::Unload()
     Q_EMIT unloaded();
 }
 
+void Form1::RunUntilUnloaded()
+{
+    if (unloaded_)
+        return;
+    QEventLoop loop;
+    connect(this, &Form1::unloaded, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 void Form1::Form_Unload()
 {
     if (edition_ == Edition::Manual)
@@ -318,6 +328,12 @@ void Form1::closeEvent(QCloseEvent *event)
     // A window manager's close, Alt+F4 and the like unload the window like input does.
     Unload();
     event->accept();
+}
+
+void Form1::resizeEvent(QResizeEvent *)
+{
+    if (!unloaded_)
+        engine_.WindowResized();
 }
 
 void Form1::paintEvent(QPaintEvent *event)

@@ -47,6 +47,8 @@ public:
     // keyboard go and hides the window (it is not deleted). Later calls do nothing.
     void Unload();
     bool isUnloaded() const { return unloaded_; }
+    // Runs a local event loop until the window is unloaded (at once if it is).
+    void RunUntilUnloaded();
 
     // ShowSurface.
     float FormWidth() const override;
@@ -86,6 +88,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Unload();

@@ -1,6 +1,6 @@
 #include "slideshow/ImageListBuilder.h"
 
-#include "slideshow/PicturePath.h"
+#include "core/PicturePath.h"
 #include "core/SlideshowState.h"
 
 #include <QDirIterator>

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cmath>
 
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
@@ -50,6 +51,7 @@ void PictureBox::SetPicturePart(QImage part, QPoint offset, QSize whole, qreal r
     // Moved in, the pixels become the pixmap's without a copy.
     pixmap_ = part.isNull() ? QPixmap() : QPixmap::fromImage(std::move(part));
     pixmap_.setDevicePixelRatio(ratio);
+    ratio_ = ratio;
     offset_ = offset;
     width_ = static_cast<float>(whole.width() / ratio * Twips::kPerPixel);
     height_ = static_cast<float>(whole.height() / ratio * Twips::kPerPixel);
@@ -63,13 +65,31 @@ void PictureBox::SetBackColor(const QColor &color)
     update();
 }
 
+qreal PictureBox::ratio() const
+{
+    return ratio_ > 0 ? ratio_ : devicePixelRatioF();
+}
+
 void PictureBox::updateGeometryFromTwips()
 {
-    const int w = std::max(0, Twips::toPixels(width_));
-    const int h = std::max(0, Twips::toPixels(height_));
-    const QRect target(Twips::toPixels(left_), Twips::toPixels(top_), w, h);
+    const qreal r = ratio();
+    device_ = QRect(Twips::toPixels(left_, r), Twips::toPixels(top_, r), std::max(0, Twips::toPixels(width_, r)),
+                    std::max(0, Twips::toPixels(height_, r)));
+    // The logical pixels that hold those device pixels; at a fractional ratio
+    // they reach a little further.
+    const QPoint from(static_cast<int>(std::floor(device_.left() / r)), static_cast<int>(std::floor(device_.top() / r)));
+    const QPoint to(static_cast<int>(std::ceil((device_.left() + device_.width()) / r)),
+                    static_cast<int>(std::ceil((device_.top() + device_.height()) / r)));
+    const QRect target(from, to - QPoint(1, 1));
     if (target != geometry())
         setGeometry(target);
+    update();
+}
+
+QRectF PictureBox::boxArea() const
+{
+    const qreal r = ratio();
+    return QRectF(QPointF(device_.topLeft()) / r - QPointF(pos()), QSizeF(device_.size()) / r);
 }
 
 bool PictureBox::event(QEvent *e)
@@ -87,19 +107,25 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect dirty = event->rect();
-    if (pixmap_.isNull()) {
-        p.fillRect(dirty, backColor_);
-        return;
-    }
-    const qreal dpr = pixmap_.devicePixelRatio();
-    const QRectF part(QPointF(offset_) / dpr, pixmap_.deviceIndependentSize());
-    const QRectF target = part.intersected(QRectF(dirty));
-    if (!target.isEmpty())
-        p.drawPixmap(target, pixmap_, QRectF((target.topLeft() - part.topLeft()) * dpr, target.size() * dpr));
-    // Around a part lies the rest of the picture, outside the window: never seen,
-    // but not left as whatever the backing store held.
-    for (const QRect &rest : QRegion(dirty).subtracted(QRegion(part.toAlignedRect())))
+    const QRectF box = boxArea();
+    const qreal dpr = ratio();
+    const QRectF part = pixmap_.isNull()
+        ? box
+        : QRectF(box.topLeft() + QPointF(offset_) / dpr, pixmap_.deviceIndependentSize());
+    // Around the box, and around a part the rest of the picture outside the
+    // window, the window's black. The logical pixels that the part only partly
+    // covers are filled too and then drawn over.
+    const QRect inside(QPoint(int(std::ceil(part.left())), int(std::ceil(part.top()))),
+                       QPoint(int(std::floor(part.right())) - 1, int(std::floor(part.bottom())) - 1));
+    for (const QRect &rest : QRegion(dirty).subtracted(QRegion(inside)))
         p.fillRect(rest, Qt::black);
+    const QRectF target = part.intersected(QRectF(dirty));
+    if (target.isEmpty())
+        return;
+    if (pixmap_.isNull())
+        p.fillRect(target, backColor_);
+    else
+        p.drawPixmap(target, pixmap_, QRectF((target.topLeft() - part.topLeft()) * dpr, target.size() * dpr));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -6,8 +6,10 @@
 #include <QWidget>
 
 // A box that shows one picture at its natural size and sizes itself to it.
-// Left and Top are single-precision twips, as the show computes them; the widget
-// is placed at the nearest whole pixel only when it is drawn.
+// Left and Top are single-precision twips, as the show computes them; the box is
+// drawn at the nearest whole device pixel, so a picture stands exactly where its
+// twips put it and shows pixel for pixel at any device pixel ratio. The widget
+// itself covers that place in whole logical pixels and is black around the box.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -30,10 +32,6 @@ public:
     // natural size at `ratio` device pixels a logical pixel. A null part empties
     // the box but gives it that size already.
     void SetPicturePart(QImage part, QPoint offset, QSize whole, qreal ratio);
-    bool hasPicture() const { return !pixmap_.isNull(); }
-    // The pixels held, and where they lie in the whole picture.
-    const QPixmap &picture() const { return pixmap_; }
-    QPoint pictureOffset() const { return offset_; }
 
     QColor BackColor() const { return backColor_; }
     void SetBackColor(const QColor &color);
@@ -55,11 +53,19 @@ protected:
 
 private:
     void updateGeometryFromTwips();
+    qreal ratio() const;
+    // The box within the widget, in logical pixels.
+    QRectF boxArea() const;
 
     float left_ = 0;
     float top_ = 0;
     float width_ = 0;
     float height_ = 0;
+    // The box in device pixels of the parent.
+    QRect device_;
+    // Device pixels a logical pixel, as the show gave it with a picture; until
+    // then the screen's.
+    qreal ratio_ = 0;
     QPixmap pixmap_;
     QPoint offset_;
     QColor backColor_{0, 0, 128};

@@ -5,7 +5,7 @@
 #include "platform/VisibleRegion.h"
 #include "core/SaverSettings.h"
 #include "slideshow/ImageListBuilder.h"
-#include "slideshow/PicturePath.h"
+#include "core/PicturePath.h"
 #include "slideshow/ShowSurface.h"
 #include "core/SlideshowState.h"
 #include "slideshow/TickPeriod.h"
@@ -118,6 +118,7 @@ bool SlideshowEngine::PickPicture()
     // the screen shows neither the empty box nor a placement whose decoding then
     // fails: it changes only once a picture is in the box.
     surface_.SetPicture(QImage());
+    partialPath_.clear();
     if (settings_.InFileNameOrder()) {
         for (int tried = 0; tried < count; ++tried) {
             if (tried > 0)
@@ -174,16 +175,35 @@ bool SlideshowEngine::showVisiblePart(const QString &path)
         return false;
     surface_.SetPicturePart(QImage(), QPoint(), header.size);
     place();
+    partialPath_ = path;
+    partialSize_ = header.size;
+    heldPart_ = QRect();
+    // A window with no area sees nothing of any picture, until it grows.
+    if (!holdVisiblePart()) {
+        partialPath_.clear();
+        return false;
+    }
+    return true;
+}
+
+bool SlideshowEngine::holdVisiblePart()
+{
     const QRect visible = VisibleRegion::Of(surface_.PictureLeft(), surface_.PictureTop(), surface_.FormWidth(),
-                                            surface_.FormHeight(), header.size, surface_.DevicePixelRatio());
-    // A window with no area sees nothing of any picture.
-    if (visible.isEmpty())
+                                            surface_.FormHeight(), partialSize_, surface_.DevicePixelRatio());
+    if (visible.isEmpty() || heldPart_.contains(visible))
         return true;
-    LoadedPicture part = pictures_.LoadRegion(path, visible);
+    LoadedPicture part = pictures_.LoadRegion(partialPath_, visible);
     if (!part.ok())
         return false;
-    surface_.SetPicturePart(std::move(part.image), visible.topLeft(), header.size);
+    surface_.SetPicturePart(std::move(part.image), visible.topLeft(), partialSize_);
+    heldPart_ = visible;
     return true;
+}
+
+void SlideshowEngine::WindowResized()
+{
+    if (!partialPath_.isEmpty())
+        holdVisiblePart();
 }
 
 void SlideshowEngine::showNothing()

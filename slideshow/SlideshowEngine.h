@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 class PictureLoader;
@@ -64,18 +66,24 @@ public:
     void PlaceAtRandom();
     void EnterFromRandomEdge();
     void MoveStep();
+    // After the window changed its size: a picture of which only a part is held
+    // gets the part that has become visible, decoded at once; its placement stays
+    // (a picture is placed only when it is switched). Nothing changes when the
+    // part held already covers what shows or the new part cannot be read.
+    void WindowResized();
+
     // Whether the picture lies completely outside the window (strict limits); a
     // position that is no longer a finite number counts as gone as well.
     bool HasLeft() const;
-
-    // Whether the last PickPicture found nothing it could show.
-    bool showsNothing() const { return showsNothing_; }
 
 private:
     float draw();
     bool show(int index);
     bool showWhole(const QString &path);
     bool showVisiblePart(const QString &path);
+    // Decodes the part of the partial picture inside the window unless it is
+    // held already; false when it cannot be read.
+    bool holdVisiblePart();
     void place();
     void showNothing();
     void somethingShown();
@@ -87,4 +95,8 @@ private:
     ShowSurface &surface_;
     bool showsNothing_ = false;
     int periodBeforeRetrying_ = 0;
+    // The picture shown in part, its whole size in pixels and the part held.
+    QString partialPath_;
+    QSize partialSize_;
+    QRect heldPart_;
 };

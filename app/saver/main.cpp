@@ -17,16 +17,14 @@ int main(int argc, char *argv[])
     // only the program's name, so none of its own options (-reverse, -platform
     // ...) is taken from the command line or removed from it.
     const QString argumentText = ProcessInfo::argumentText(argc, argv);
+#ifndef _WIN32
+    if (const std::optional<int> status = EmbeddedShow::ChoosePlatform(argumentText))
+        return *status;
+#endif
     static char noName[] = "Vistello";
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : noName, nullptr};
     int qtArgc = 1;
     NativePlatform::PrepareApplication();
-#ifndef _WIN32
-    // A desktop screen saver's window is an X11 window; in a Wayland session the
-    // show reaches it through XWayland.
-    if (EmbeddedShow::Requested(argumentText))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-#endif
     QApplication app(qtArgc, qtArgv);
     RealServices::setUpApplication(app);
     RealServices real(ProcessInfo::programFolder());

@@ -1,5 +1,7 @@
 #include "platform/x11/X11WindowSystem.h"
 
+#include "platform/x11/XcbReply.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QThread>
@@ -9,9 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -20,15 +20,9 @@ constexpr int kAnswerWaitMs = 500;
 // Beyond this a frame is nonsense from a broken manager; it is not trusted.
 constexpr std::uint32_t kLargestEdge = 1000;
 
-struct FreeReply {
-    void operator()(void *reply) const { std::free(reply); }
-};
-template <class T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    const Reply<xcb_intern_atom_reply_t> reply(
+    const XcbReply<xcb_intern_atom_reply_t> reply(
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
@@ -36,7 +30,7 @@ xcb_atom_t atom(xcb_connection_t *c, const char *name)
 // The 32-bit values of a window property of the type; empty when it is not set.
 std::vector<std::uint32_t> property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
 {
-    const Reply<xcb_get_property_reply_t> reply(
+    const XcbReply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 4096), nullptr));
     if (!reply || reply->format != 32)
         return {};
@@ -65,7 +59,7 @@ QMargins X11WindowSystem::FrameMargins(QWidget *window)
     xcb_connection_t *c = x11->connection();
     // Creates the native window, not yet mapped; a later move() then places its client area.
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, id), nullptr));
+    const XcbReply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, id), nullptr));
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     if (!tree || !managerAnswers(c, tree->root, request))
         return {};

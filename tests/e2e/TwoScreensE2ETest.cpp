@@ -4,6 +4,8 @@
 #include "support/SwaySession.h"
 #include "support/XvfbSession.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -29,19 +31,21 @@ bool all(const QImage &shot, QRect area, QColor colour)
     return !shot.isNull() && countPixels(shot.copy(area), colour, 0) == area.width() * area.height();
 }
 
-// The 200 x 120 picture centred on one screen, the other black.
-bool showsOn(const DisplaySession &session, QRect picture, QRect black)
+// A picture centred on one screen, the other black; the 200 x 120 red one unless told.
+bool showsOn(const DisplaySession &session, QRect picture, QRect black, QColor colour = Qt::red, QSize size = {200, 120})
 {
     const QImage shot = session.screenshot();
-    return showsCentred(shot.copy(picture), Qt::red, {200, 120}) && all(shot, black, Qt::black);
+    return showsCentred(shot.copy(picture), colour, size) && all(shot, black, Qt::black);
 }
 
 class TwoScreensE2E : public ::testing::Test {
 protected:
-    void SetUp() override
+    // One red picture, in file-name order, centred, switched at the speed given.
+    void SetUp() override { pictures(1); }
+    void pictures(int speed)
     {
-        writePicture(folder.file("red.bmp"), 200, 120, Qt::red);
-        folder.write("Vistello.ini", folder.path().toLocal8Bit() + "/\r\nFILE_NAME\r\n1\r\n10\r\n3\r\n");
+        writePicture(folder.file("a.bmp"), 200, 120, Qt::red);
+        folder.write("Vistello.ini", folder.path().toLocal8Bit() + "/\r\nFILE_NAME\r\n1\r\n" + QByteArray::number(speed) + "\r\n3\r\n");
     }
     ScratchFolder folder;
     const QString program = copyProgram(VISTELLO_BIN, folder.path());
@@ -54,10 +58,13 @@ const char *const kNames[] = {"X11Key", "X11ClickOverSecond", "X11Movement",
 
 class TwoScreensEndingE2E : public TwoScreensE2E, public ::testing::WithParamInterface<int> {};
 
-TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfterASmallMoveEnds)
+TEST_P(TwoScreensEndingE2E, PicturesInTurnOverAnotherFullScreenWindowNoPointerAfterASmallMoveEnds)
 {
     const auto session = twoScreens(GetParam() >= Inputs);
     ASSERT_TRUE(session->isRunning()) << "no display server";
+    // b sorts after a; odd sizes show an off-by-one in the centring.
+    pictures(9);
+    writePicture(folder.file("b.bmp"), 301, 181, Qt::blue);
     QProcess other;
     other.setProcessEnvironment(session->environment());
     other.start(VISTELLO_FULLSCREEN_WINDOW, {"#00ff00", "1"});
@@ -66,20 +73,54 @@ TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfter
     session->moveTo({1900, 360});
     ProgramRun show(*session, program, {"/s"}, folder.path());
     ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond); }, 15000)) << show.errorOutput();
+    QElapsedTimer sinceFirst;
+    sinceFirst.start();
     EXPECT_TRUE(QTest::qWaitFor([&] { return session->pointerVisible() == false; }, 5000)) << "the pointer shows";
     // A move that keeps y is no movement of the rule's.
     session->moveTo({1903, 360});
     QTest::qWait(500);
     EXPECT_EQ(session->pointerVisible(), std::optional<bool>(false)) << "the pointer shows after a move";
-    ASSERT_TRUE(show.isRunning());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond, Qt::blue, {301, 181}); }, 8000));
+    EXPECT_NEAR(sinceFirst.elapsed(), 2000, 1000) << "not the two seconds, give or take a screenshot";
     const int ending = GetParam() % Inputs;
-    ending == Key ? session->key("x") : ending == Click ? session->click() : session->moveTo({1950, 400});
+    ending == Key ? session->keys({"x"}) : ending == Click ? session->click() : session->moveTo({1950, 400});
     EXPECT_TRUE(show.ended());
     other.kill(), other.waitForFinished();
 }
 
 INSTANTIATE_TEST_SUITE_P(, TwoScreensEndingE2E, ::testing::Range(0, 2 * Inputs),
                          [](const auto &info) { return std::string(kNames[info.param]); });
+
+class ManualE2E : public TwoScreensE2E, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ManualE2E, ShowFromTheDialogByTheRuleBackInTheDialogSigtermDuringAShowEnds)
+{
+    const auto session = twoScreens(GetParam());
+    ASSERT_TRUE(session->isRunning()) << "no display server";
+    ProgramRun manual(*session, copyProgram(VISTELLO_MANUAL_BIN, folder.path()), {}, folder.path());
+    const auto dialog = [&] { return !all(session->screenshot(), {600, 340, 80, 40}, Qt::white); };
+    ASSERT_TRUE(QTest::qWaitFor(dialog, 15000)) << "no dialog";
+    for (int show : {1, 2}) {
+        // Keys go where the pointer is when no window manager gives the focus. Drive1 has
+        // the focus; the fourth Tab reaches 表示.
+        session->moveTo({640, 360});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return session->pointerVisible() == true; }, 5000)) << show;
+        session->keys({"Tab", "Tab", "Tab", "Tab", "Return"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond); }, 15000)) << show;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return session->pointerVisible() == false; }, 5000)) << show;
+        if (show == 2)
+            break;
+        // The first reports of a show are only counted; a later one that changes both coordinates ends it.
+        for (int i = 1; i <= 6 && showsOn(*session, kFirst, kSecond); ++i)
+            session->moveTo({1400 + 37 * i, 100 + 29 * i}), QTest::qWait(200);
+        ASSERT_TRUE(QTest::qWaitFor(dialog, 10000)) << "the dialog is not back";
+    }
+    EXPECT_TRUE(manual.signal(SIGTERM));
+    EXPECT_TRUE(manual.ended());
+}
+
+INSTANTIATE_TEST_SUITE_P(, ManualE2E, ::testing::Values(false, true),
+                         [](const auto &info) { return std::string(info.param ? "Wayland" : "X11"); });
 
 TEST_F(TwoScreensE2E, X11ShowFollowsThePrimaryMonitorAndLeavesAMonitorThatGoes)
 {
@@ -91,11 +132,11 @@ TEST_F(TwoScreensE2E, X11ShowFollowsThePrimaryMonitorAndLeavesAMonitorThatGoes)
     EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kSecond, kFirst); }, 10000)) << "the show did not move";
     xvfb->run("xrandr", {"--delmonitor", "first"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return all(xvfb->screenshot(), kFirst, Qt::white); }, 10000)) << "cover stays";
-    xvfb->key("x");
+    xvfb->keys({"x"});
     EXPECT_TRUE(show.ended());
 }
 
-TEST_F(TwoScreensE2E, X11UnderOpenboxDialogCentredByItsFrameManualShowCoversTheOtherMonitor)
+TEST_F(TwoScreensE2E, X11UnderOpenboxDialogCentredByItsFrameAKeyEndsTheShow)
 {
     const auto xvfb = twoMonitors();
     ASSERT_TRUE(xvfb->startWindowManager()) << "openbox did not start";
@@ -112,14 +153,10 @@ TEST_F(TwoScreensE2E, X11UnderOpenboxDialogCentredByItsFrameManualShowCoversTheO
         EXPECT_NEAR(at("Absolute upper-left Y"), (720 - at("Height")) / 2.0, 2);
         EXPECT_GT(at("Height"), 433) << "no frame";
     }
-    ProgramRun manual(*xvfb, copyProgram(VISTELLO_MANUAL_BIN, folder.path()), {}, folder.path());
-    // Drive1 has the focus; the fourth Tab reaches 表示.
-    xvfb->xdotool({"search", "--sync", "--onlyvisible", "--name", "手動版", "windowactivate", "--sync", "key", "Tab",
-                   "Tab", "Tab", "Tab", "Return"});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kFirst, kSecond); }, 15000));
-    xvfb->moveTo({1900, 300});
-    xvfb->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return all(xvfb->screenshot(), kSecond, Qt::white); }, 15000));
+    ProgramRun show(*xvfb, program, {"/s"}, folder.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kFirst, kSecond); }, 15000)) << show.errorOutput();
+    xvfb->keys({"x"});
+    EXPECT_TRUE(show.ended());
 }
 
 TEST_F(TwoScreensE2E, WaylandShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesEndsOnSigterm)
@@ -142,19 +179,19 @@ TEST_F(TwoScreensE2E, WaylandShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesEn
     EXPECT_TRUE(show.ended());
 }
 
-TEST_F(TwoScreensE2E, WaylandManualShowOverTheDialogGivesItBackEndsOnSigterm)
+// Qt's own options are no switch either: "-r" and "-p" are what the program reads.
+TEST(SaverE2E, PreviewUnknownSwitchesAndQtOptionsEndAtOnceAndDrawNothing)
 {
-    SwaySession sway;
-    ASSERT_TRUE(sway.isRunning()) << "no compositor";
-    ProgramRun manual(sway, copyProgram(VISTELLO_MANUAL_BIN, folder.path()), {}, folder.path());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !all(sway.screenshot(), {600, 340, 80, 40}, Qt::white); }, 15000));
-    // Drive1 has the focus; the fourth Tab reaches 表示.
-    sway.run("wtype", {"-s", "1500", "-k", "Tab", "-k", "Tab", "-k", "Tab", "-k", "Tab", "-k", "Return"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 15000)) << manual.errorOutput();
-    sway.key("x");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !sway.screenIsBlack() && !showsOn(sway, kFirst, kSecond); }, 10000));
-    EXPECT_TRUE(manual.signal(SIGTERM));
-    EXPECT_TRUE(manual.ended());
+    XvfbSession xvfb;
+    ScratchFolder folder;
+    const QString program = copyProgram(VISTELLO_BIN, folder.path());
+    for (const QString &arguments : {"/p 1234", "/x", "", "-reverse /s", "-platform xcb /s"}) {
+        ProgramRun run(xvfb, program, arguments.split(' ', Qt::SkipEmptyParts), folder.path());
+        EXPECT_TRUE(run.ended(0, 5000)) << arguments.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.file("Vistello.ini")));
+    const QImage shot = xvfb.screenshot();
+    EXPECT_EQ(countPixels(shot, Qt::white, 0), shot.width() * shot.height());
 }
 
 }

@@ -21,8 +21,8 @@ public:
     // Runs a tool in this session: its output if it ended with status 0.
     std::optional<QByteArray> run(const QString &program, const QStringList &arguments, int timeoutMs = 10000) const;
 
-    // A key by its keysym name ("x", "space", "Return").
-    virtual bool key(const QString &name) const = 0;
+    // Keys one after another, by their keysym names ("x", "Tab", "Return").
+    virtual bool keys(const QStringList &names) const = 0;
     // The pointer to a place of the screenshot, and the left button clicked there.
     virtual bool moveTo(QPoint at) const = 0;
     virtual bool click() const = 0;

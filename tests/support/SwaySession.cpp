@@ -111,6 +111,14 @@ bool SwaySession::unplug(const QString &output) const
         && QTest::qWaitFor([&] { return !outputs().contains(output); }, 10000);
 }
 
+bool SwaySession::keys(const QStringList &names) const
+{
+    QStringList arguments{"-s", "1500"};
+    for (const QString &name : names)
+        arguments << "-k" << name;
+    return run("wtype", arguments).has_value();
+}
+
 bool SwaySession::moveTo(QPoint at) const
 {
     // The device's positions are fractions of the box around all outputs.

@@ -18,7 +18,7 @@ public:
     QProcessEnvironment environment() const override;
 
     // wtype waits before it types: a key sent at once is lost in the keyboard's enter.
-    bool key(const QString &name) const override { return run("wtype", {"-s", "1500", "-k", name}).has_value(); }
+    bool keys(const QStringList &names) const override;
     bool moveTo(QPoint at) const override;
     bool click() const override { return pointer("click"); }
 

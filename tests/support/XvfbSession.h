@@ -15,7 +15,7 @@ public:
     bool startWindowManager();
 
     bool xdotool(const QStringList &arguments) const { return run("xdotool", arguments).has_value(); }
-    bool key(const QString &name) const override { return xdotool({"key", name}); }
+    bool keys(const QStringList &names) const override { return xdotool(QStringList{"key"} + names); }
     bool moveTo(QPoint at) const override { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}); }
     bool click() const override { return xdotool({"click", "1"}); }
     // The first visible window whose name matches the pattern, once it is there; empty if none came.

@@ -1,5 +1,6 @@
 // On Qt's offscreen screen; tests/CMakeLists.txt runs these again on small screens at ratios 1 and 2.
 #include "core/Module1.h"
+#include "platform/Twips.h"
 #include "settings/DirListBox.h"
 #include "settings/F_settei.h"
 #include "settings/FileListBox.h"
@@ -50,9 +51,10 @@ TEST(PictureRegion, ShowsTheWholeDecodeCutToTheWindow)
         Form1 form(Edition::ScreenSaver, module, fakes.services);
         ASSERT_TRUE(form.PrepareShow());
         const QImage whole = PictureLoader().Load(folder.file("1-shown.jpg")).image.convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(form.Picture1->size() * ratio(), whole.size());
+        EXPECT_EQ(QSizeF(form.Picture1->Width(), form.Picture1->Height()) / 15 * ratio(), QSizeF(whole.size()));
+        const QPoint at(Twips::toPixels(form.Picture1->Left(), ratio()), Twips::toPixels(form.Picture1->Top(), ratio()));
         const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(shown == whole.copy(QRect(-form.Picture1->pos() * ratio(), shown.size()))) << row.mode << row.format << row.orientation;
+        EXPECT_TRUE(shown == whole.copy(QRect(-at, shown.size()))) << row.mode << row.format << row.orientation;
     }
 }
 

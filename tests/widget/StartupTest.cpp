@@ -9,9 +9,11 @@
 #include "support/Fakes.h"
 #include "support/TestFiles.h"
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <gtest/gtest.h>
 
 template <class T> static T *shown()
@@ -111,4 +113,46 @@ TEST_F(StartupTest, ManualShowsRunOverTheDisabledDialogWithTheListCollectedAnew)
     EXPECT_EQ(shows, QList<QList<int>>({{1, -1, 0}, {2, -1, 0}}));
     EXPECT_EQ(fakes.cursor.count(), 0);
     EXPECT_TRUE(file.LoadSettings(module.settings).ok && module.settings.PictureFolder == program.file("pics/"));
+}
+
+// SIGTERM while the manual show's folder is read, or while a message box of the dialog's opening is open (a
+// settings "file" that is a folder): no window comes up after it, and the program ends with status 0.
+TEST_F(StartupTest, StopSignalHoldsForWindowsStillToOpen)
+{
+    struct StopInBox : RecordingNotifier {
+        void MsgBox(const QString &text, int style, QWidget *parent) override
+        {
+            RecordingNotifier::MsgBox(text, style, parent);
+            ::raise(SIGTERM);
+            QCoreApplication::processEvents();   // the box's own event loop
+        }
+    };
+    for (const char *row : {"manual, folder read", "manual, message box", "/c, message box"}) {
+        SCOPED_TRACE(row);
+        const bool box = QString(row).contains("box");
+        QFile::remove(program.file("Vistello.ini"));
+        box ? (void)QDir(program.path()).mkdir("Vistello.ini") : (void)file.SaveSettings({program.path() + "/", "FILE_NAME", 1, 9, 3});
+        StopInBox notifier;
+        Services services{fakes.cursor, fakes.windows, notifier, fakes.random, fakes.pictures, fakes.drives};
+        QStringList seen;
+        QObject::disconnect(&user, nullptr, nullptr, nullptr);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            if (Form1 *form = shown<Form1>())
+                seen << "Form1", form->Unload();
+            if (F_settei *dialog = shown<F_settei>(); dialog && seen.isEmpty()) {
+                seen << "F_settei";
+                if (box)
+                    dialog->Unload();
+                else   // the stop is taken in the first events let through after 表示
+                    ::raise(SIGTERM), QMetaObject::invokeMethod(dialog->Command1, &QPushButton::click, Qt::QueuedConnection);
+            }
+        });
+        user.start(5);
+        SingleInstance instance(row[0] == '/' ? "Vistello" : "Vistello_manual", locks.path());
+        const int status = row[0] == '/' ? SaverStartup(module, services, file, instance, row).run()
+                                         : ManualStartup(module, services, file, instance).run();
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(seen, box ? QStringList() : QStringList{"F_settei"});
+        EXPECT_EQ(notifier.messages.size(), box ? 1 : 0);
+    }
 }

@@ -7,6 +7,9 @@
 // if it were there (the stored text is not changed).
 class PicturePath {
 public:
+    // The path followed by "/" unless it ends with one already ("" gives "/").
+    static QString WithSlash(const QString &path);
+
     // The folder with exactly the separator it needs: "" stays "" (the current
     // folder, as a bare file name would mean), anything else ends with "/".
     static QString Folder(const QString &pictureFolder);

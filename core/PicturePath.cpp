@@ -1,10 +1,13 @@
-#include "slideshow/PicturePath.h"
+#include "core/PicturePath.h"
+
+QString PicturePath::WithSlash(const QString &path)
+{
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
 
 QString PicturePath::Folder(const QString &pictureFolder)
 {
-    if (pictureFolder.isEmpty() || pictureFolder.endsWith(QLatin1Char('/')))
-        return pictureFolder;
-    return pictureFolder + QLatin1Char('/');
+    return pictureFolder.isEmpty() ? pictureFolder : WithSlash(pictureFolder);
 }
 
 QString PicturePath::SearchFolder(const QString &pictureFolder)
