@@ -4,7 +4,6 @@
 #include "support/SwaySession.h"
 #include "support/XvfbSession.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
@@ -31,21 +30,20 @@ bool all(const QImage &shot, QRect area, QColor colour)
     return !shot.isNull() && countPixels(shot.copy(area), colour, 0) == area.width() * area.height();
 }
 
-// A picture centred on one screen, the other black; the 200 x 120 red one unless told.
-bool showsOn(const DisplaySession &session, QRect picture, QRect black, QColor colour = Qt::red, QSize size = {200, 120})
+// The 200 x 120 red picture centred on one screen, the other black.
+bool showsOn(const DisplaySession &session, QRect picture, QRect black)
 {
     const QImage shot = session.screenshot();
-    return showsCentred(shot.copy(picture), colour, size) && all(shot, black, Qt::black);
+    return showsCentred(shot.copy(picture), Qt::red, {200, 120}) && all(shot, black, Qt::black);
 }
 
 class TwoScreensE2E : public ::testing::Test {
 protected:
-    // One red picture, in file-name order, centred, switched at the speed given.
-    void SetUp() override { pictures(1); }
-    void pictures(int speed)
+    // One red picture, centred.
+    void SetUp() override
     {
         writePicture(folder.file("a.bmp"), 200, 120, Qt::red);
-        folder.write("Vistello.ini", folder.path().toLocal8Bit() + "/\r\nFILE_NAME\r\n1\r\n" + QByteArray::number(speed) + "\r\n3\r\n");
+        folder.write("Vistello.ini", folder.path().toLocal8Bit() + "/\r\nFILE_NAME\r\n1\r\n10\r\n3\r\n");
     }
     ScratchFolder folder;
     const QString program = copyProgram(VISTELLO_BIN, folder.path());
@@ -58,30 +56,24 @@ const char *const kNames[] = {"X11Key", "X11ClickOverSecond", "X11Movement",
 
 class TwoScreensEndingE2E : public TwoScreensE2E, public ::testing::WithParamInterface<int> {};
 
-TEST_P(TwoScreensEndingE2E, PicturesInTurnOverAnotherFullScreenWindowNoPointerAfterASmallMoveEnds)
+TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfterASmallMoveEnds)
 {
     const auto session = twoScreens(GetParam() >= Inputs);
     ASSERT_TRUE(session->isRunning()) << "no display server";
-    // b sorts after a; odd sizes show an off-by-one in the centring.
-    pictures(9);
-    writePicture(folder.file("b.bmp"), 301, 181, Qt::blue);
     QProcess other;
     other.setProcessEnvironment(session->environment());
-    other.start(VISTELLO_FULLSCREEN_WINDOW, {"#00ff00", "1"});
+    other.start(VISTELLO_FULLSCREEN_WINDOW, {"#00ff00"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return all(session->screenshot(), kSecond, Qt::green); }, 15000));
     // The pointer rests over the other program's window as the show comes up under it.
     session->moveTo({1900, 360});
     ProgramRun show(*session, program, {"/s"}, folder.path());
     ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond); }, 15000)) << show.errorOutput();
-    QElapsedTimer sinceFirst;
-    sinceFirst.start();
     EXPECT_TRUE(QTest::qWaitFor([&] { return session->pointerVisible() == false; }, 5000)) << "the pointer shows";
     // A move that keeps y is no movement of the rule's.
     session->moveTo({1903, 360});
     QTest::qWait(500);
     EXPECT_EQ(session->pointerVisible(), std::optional<bool>(false)) << "the pointer shows after a move";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond, Qt::blue, {301, 181}); }, 8000));
-    EXPECT_NEAR(sinceFirst.elapsed(), 2000, 1000) << "not the two seconds, give or take a screenshot";
+    ASSERT_TRUE(show.isRunning());
     const int ending = GetParam() % Inputs;
     ending == Key ? session->keys({"x"}) : ending == Click ? session->click() : session->moveTo({1950, 400});
     EXPECT_TRUE(show.ended());
@@ -122,9 +114,24 @@ TEST_P(ManualE2E, ShowFromTheDialogByTheRuleBackInTheDialogSigtermDuringAShowEnd
 INSTANTIATE_TEST_SUITE_P(, ManualE2E, ::testing::Values(false, true),
                          [](const auto &info) { return std::string(info.param ? "Wayland" : "X11"); });
 
-TEST_F(TwoScreensE2E, X11ShowFollowsThePrimaryMonitorAndLeavesAMonitorThatGoes)
+TEST_F(TwoScreensE2E, X11UnderOpenboxDialogCentredByItsFrameShowFollowsThePrimaryMonitorLeavesOneThatGoes)
 {
     const auto xvfb = twoMonitors();
+    ASSERT_TRUE(xvfb->startWindowManager()) << "openbox did not start";
+    const auto field = [&](const QString &window, const QString &name) {
+        const QString info = xvfb->run("xwininfo", {"-children", "-id", window}).value_or("")
+                             + xvfb->run("xwininfo", {"-id", window}).value_or("");
+        return QRegularExpression(name + ":\\s*(\\S+)").match(info).captured(1);
+    };
+    {
+        ProgramRun dialog(*xvfb, program, {"/c"}, folder.path());
+        const QByteArray id = xvfb->run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^Vistello.Ver"}).value_or("");
+        const QString frame = field(QString::fromLatin1(id.trimmed()), "Parent window id");
+        const auto at = [&](const QString &name) { return field(frame, name).toInt(); };
+        EXPECT_NEAR(at("Absolute upper-left X"), (1280 - at("Width")) / 2.0, 2);
+        EXPECT_NEAR(at("Absolute upper-left Y"), (720 - at("Height")) / 2.0, 2);
+        EXPECT_GT(at("Height"), 433) << "no frame";
+    }
     ProgramRun show(*xvfb, program, {"/s"}, folder.path());
     ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kFirst, kSecond); }, 15000)) << show.errorOutput();
     xvfb->run("xrandr", {"--delmonitor", "first", "--delmonitor", "second", "--setmonitor", "first", kFirstMonitor,
@@ -136,45 +143,17 @@ TEST_F(TwoScreensE2E, X11ShowFollowsThePrimaryMonitorAndLeavesAMonitorThatGoes)
     EXPECT_TRUE(show.ended());
 }
 
-TEST_F(TwoScreensE2E, X11UnderOpenboxDialogCentredByItsFrameAKeyEndsTheShow)
-{
-    const auto xvfb = twoMonitors();
-    ASSERT_TRUE(xvfb->startWindowManager()) << "openbox did not start";
-    const auto field = [&](const QString &window, const QString &name) {
-        const QString info = xvfb->run("xwininfo", {"-children", "-id", window}).value_or("")
-                             + xvfb->run("xwininfo", {"-id", window}).value_or("");
-        return QRegularExpression(name + ":\\s*(\\S+)").match(info).captured(1);
-    };
-    {
-        ProgramRun dialog(*xvfb, program, {"/c"}, folder.path());
-        const QString frame = field(xvfb->findWindow("^Vistello.Ver"), "Parent window id");
-        const auto at = [&](const QString &name) { return field(frame, name).toInt(); };
-        EXPECT_NEAR(at("Absolute upper-left X"), (1280 - at("Width")) / 2.0, 2);
-        EXPECT_NEAR(at("Absolute upper-left Y"), (720 - at("Height")) / 2.0, 2);
-        EXPECT_GT(at("Height"), 433) << "no frame";
-    }
-    ProgramRun show(*xvfb, program, {"/s"}, folder.path());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*xvfb, kFirst, kSecond); }, 15000)) << show.errorOutput();
-    xvfb->keys({"x"});
-    EXPECT_TRUE(show.ended());
-}
-
 TEST_F(TwoScreensE2E, WaylandShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesEndsOnSigterm)
 {
     SwaySession sway;
     ASSERT_TRUE(sway.isRunning()) << "no compositor";
     ProgramRun show(sway, program, {"/s"}, folder.path());
     ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 15000)) << show.errorOutput();
+    // The added output comes third; without the first, the second and the third are first and second.
     ASSERT_TRUE(sway.run("swaymsg", {"create_output"}));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        const QRect added = sway.outputs().value("WL-3");
-        return !added.isEmpty() && all(sway.screenshot(), added, Qt::black);
-    }, 10000)) << "the added output is not covered";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return all(sway.screenshot(), {2560, 0, 1280, 720}, Qt::black); }, 10000));
     ASSERT_TRUE(sway.unplug("WL-1"));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        const QHash<QString, QRect> outputs = sway.outputs();
-        return showsOn(sway, outputs.value("WL-2"), outputs.value("WL-3"));
-    }, 10000)) << "the picture did not move to the remaining output";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 10000)) << "the show did not move";
     EXPECT_TRUE(show.signal(SIGTERM));
     EXPECT_TRUE(show.ended());
 }

@@ -1,9 +1,6 @@
 #include "support/SwaySession.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -25,9 +22,8 @@ SwaySession::SwaySession()
     ::chmod(QFile::encodeName(base_.path()).constData(), 0755);
     if (!startSway(outer_, "outer", {"WLR_BACKENDS=headless", "WLR_HEADLESS_OUTPUTS=3", "WLR_LIBINPUT_NO_DEVICES=1"})
         || !startSway(inner_, "inner", {"WLR_BACKENDS=wayland", "WLR_WL_OUTPUTS=2",
-                                        "WAYLAND_DISPLAY=" + socket("outer", "wayland-?")}))
-        return;
-    if (!QTest::qWaitFor([this] { return outputs().size() == 2; }, 15000))
+                                        "WAYLAND_DISPLAY=" + socket("outer", "wayland-?")})
+        || !QTest::qWaitFor([this] { return screenshot().width() == 2560; }, 15000))
         return;
     pointer_.setProcessEnvironment(environment());
     pointer_.start(VISTELLO_VIRTUAL_POINTER, {});
@@ -49,16 +45,10 @@ bool SwaySession::startSway(QProcess &sway, const QString &name, const QStringLi
         || (geteuid() == 0 && ::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0))
         return false;
     config.close();
-    QStringList command{"sway", "-c", config.fileName()};
+    QStringList command = QStringList{"env", "-i", "PATH=" + qEnvironmentVariable("PATH"), "XDG_RUNTIME_DIR=" + folder,
+                                      "WLR_RENDERER=pixman"} + variables + QStringList{"sway", "-c", config.fileName()};
     if (geteuid() == 0)
         command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
-    QProcessEnvironment env;
-    env.insert("PATH", qEnvironmentVariable("PATH"));
-    env.insert("XDG_RUNTIME_DIR", folder);
-    env.insert("WLR_RENDERER", "pixman");
-    for (const QString &entry : variables)
-        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    sway.setProcessEnvironment(env);
     sway.setStandardOutputFile(QProcess::nullDevice());
     sway.setStandardErrorFile(folder + ".log");
     sway.start(command.takeFirst(), command);
@@ -89,26 +79,11 @@ QProcessEnvironment SwaySession::environment() const
     return env;
 }
 
-QHash<QString, QRect> SwaySession::outputs() const
-{
-    QHash<QString, QRect> found;
-    QRect layout;
-    const QJsonArray list = QJsonDocument::fromJson(run("swaymsg", {"-r", "-t", "get_outputs"}).value_or("")).array();
-    for (const QJsonValue &output : list) {
-        const QJsonObject r = output["rect"].toObject();
-        const QRect rect(r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt());
-        if (output["active"].toBool())
-            found.insert(output["name"].toString(), rect), layout |= rect;
-    }
-    for (QRect &rect : found)
-        rect.translate(-layout.topLeft());
-    return found;
-}
-
 bool SwaySession::unplug(const QString &output) const
 {
+    const int width = screenshot().width();
     return run("swaymsg", {"-s", socket("outer", "sway-ipc.*.sock"), QString("[title=\"%1$\"] kill").arg(output)})
-        && QTest::qWaitFor([&] { return !outputs().contains(output); }, 10000);
+        && QTest::qWaitFor([&] { return screenshot().width() < width; }, 10000);
 }
 
 bool SwaySession::keys(const QStringList &names) const
@@ -121,10 +96,8 @@ bool SwaySession::keys(const QStringList &names) const
 
 bool SwaySession::moveTo(QPoint at) const
 {
-    // The device's positions are fractions of the box around all outputs.
-    QRect layout;
-    for (const QRect &output : outputs())
-        layout |= output;
+    // The device's positions are fractions of the box around all outputs, which screenshots show.
+    const QSize layout = screenshot().size();
     pointerAt_ = at;
     return pointer(QString("move %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(layout.width()).arg(layout.height()));
 }

@@ -2,8 +2,6 @@
 
 #include "support/DisplaySession.h"
 
-#include <QHash>
-
 // A Wayland session: sway with two white outputs of 1280 x 720 side by side and its bar, driven with
 // wtype and tests/tools/virtual_pointer, screenshots by grim. Sway refuses root: under root
 // it runs as nobody. Its outputs are windows of a second, headless sway, since Debian 12's
@@ -26,8 +24,8 @@ public:
     // Whether screenshots with and without the pointer differ around it.
     std::optional<bool> pointerVisible() const override;
 
-    // The active outputs by name, where they are in a screenshot.
-    QHash<QString, QRect> outputs() const;
+    // Outputs are laid out from the left in the order they came: when one goes, those right
+    // of it move left, and the screenshots narrow.
     bool unplug(const QString &output) const;
 
 private:

@@ -37,14 +37,6 @@ bool XvfbSession::startWindowManager()
     return windowManager_.waitForStarted(10000) && QTest::qWaitFor([this] { return xdotool({"get_desktop"}); }, 15000);
 }
 
-QString XvfbSession::findWindow(const QString &namePattern, int timeoutMs) const
-{
-    std::optional<QByteArray> ids;
-    const QStringList search{"search", "--onlyvisible", "--name", namePattern};
-    const bool found = QTest::qWaitFor([&] { return (ids = run("xdotool", search)).has_value(); }, timeoutMs);
-    return found ? QString::fromLatin1(ids->split('\n').value(0)) : QString();
-}
-
 QImage XvfbSession::screenshot() const
 {
     const auto png = run("import", {"-silent", "-window", "root", "png:-"}, 20000);

@@ -18,8 +18,6 @@ public:
     bool keys(const QStringList &names) const override { return xdotool(QStringList{"key"} + names); }
     bool moveTo(QPoint at) const override { return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())}); }
     bool click() const override { return xdotool({"click", "1"}); }
-    // The first visible window whose name matches the pattern, once it is there; empty if none came.
-    QString findWindow(const QString &namePattern, int timeoutMs = 15000) const;
 
     QImage screenshot() const override;
     // Asked of the cursor image (tests/tools/cursor_probe), since X screenshots never hold the pointer.
