@@ -20,9 +20,6 @@ void WindowSystem::ShowFullScreen(QWidget *window, QScreen *screen, std::functio
     const QRect area = screen->geometry();
     if (window->isVisible() && window->geometry() == area)
         return;
-    // A window manager keeps a full-screen window on its monitor.
-    if (window->isVisible() && window->isFullScreen())
-        window->showNormal();
     // Geometry first, so that the window is made on its monitor without a window
     // manager; the full-screen state then puts it over panels under one.
     window->setScreen(screen);

@@ -13,8 +13,8 @@ constexpr char kOuterConfig[] = "xwayland disable\ndefault_border none\n"
                                 "workspace 1 output HEADLESS-1\nworkspace 2 output HEADLESS-2\n"
                                 "workspace 3 output HEADLESS-3\nassign [title=\"WL-1$\"] workspace 1\n"
                                 "assign [title=\"WL-2$\"] workspace 2\nassign [title=\"WL-3$\"] workspace 3\n";
-// A panel that keeps its place free of windows.
-constexpr char kInnerConfig[] = "xwayland disable\noutput * bg #ffffff solid_color\nbar {\n}\n";
+// A panel that keeps its place free of windows, at the top.
+constexpr char kInnerConfig[] = "xwayland disable\noutput * bg #ffffff solid_color\nbar {\nposition top\n}\n";
 }
 
 SwaySession::SwaySession()
