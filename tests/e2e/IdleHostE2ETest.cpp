@@ -1,0 +1,168 @@
+// vistello-idle on an X server and a session bus of the test's own, with the limit
+// at 2 seconds: when the show comes, and what keeps it off.
+#include "support/SessionBus.h"
+#include "support/XvfbSession.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+constexpr int kLimitMs = 2000;
+const QString kService = "org.freedesktop.ScreenSaver";
+
+class IdleHostE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(xvfb.isRunning()) << "Xvfb did not start";
+        ASSERT_TRUE(bus.isRunning()) << "dbus-daemon did not start";
+    }
+
+    // The host beside a Vistello of its own, whose empty folder makes the show all black.
+    std::unique_ptr<ProgramRun> startHost(const QStringList &arguments = {"2s"}, const QStringList &environment = {})
+    {
+        return std::make_unique<ProgramRun>(xvfb, host, arguments, folder.path(),
+                                            QStringList{bus.environmentEntry()} + environment);
+    }
+    QString saverSettings() const
+    {
+        static const QRegularExpression line("timeout:.*");
+        return line.match(QString(xvfb.run("xset", {"q"}).value_or(""))).captured();
+    }
+    // Black from now on for a while: the show, with no server saver tiling the root over it.
+    bool showStaysUp() const
+    {
+        return xvfb.screenIsBlack() && !QTest::qWaitFor([&] { return !xvfb.screenIsBlack(); }, 1500);
+    }
+    ::testing::AssertionResult showComesAfterTheLimit(const QElapsedTimer &since) const
+    {
+        if (!QTest::qWaitFor([&] { return xvfb.screenIsBlack(); }, 4 * kLimitMs))
+            return ::testing::AssertionFailure() << "no show";
+        if (since.elapsed() < kLimitMs)
+            return ::testing::AssertionFailure() << "the show came after " << since.elapsed() << " ms";
+        return ::testing::AssertionSuccess();
+    }
+    bool noShowFor(int ms) const
+    {
+        return !QTest::qWaitFor([&] { return xvfb.screenIsBlack(); }, ms);
+    }
+    static QDBusMessage call(QDBusConnection connection, const QString &path, const QString &method,
+                             const QVariantList &arguments)
+    {
+        auto message = QDBusMessage::createMethodCall(kService, path, kService, method);
+        message.setArguments(arguments);
+        return connection.call(message);
+    }
+
+    XvfbSession xvfb;
+    SessionBus bus;
+    ScratchFolder folder;
+    const QString show = copyProgram(VISTELLO_BIN, folder.path());
+    const QString host = copyProgram(VISTELLO_IDLE_BIN, folder.path());
+};
+
+TEST_F(IdleHostE2E, ShowComesAfterTheIdleTimeNeverDuringUseAndAgainAfterAKey)
+{
+    xvfb.run("xset", {"s", "noblank"});
+    const QString before = saverSettings();
+    xvfb.moveTo({100, 100});
+    auto idleHost = startHost();
+    QElapsedTimer sinceInput;
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_FALSE(xvfb.screenIsBlack()) << "a show during use, after " << i << " moves";
+        xvfb.moveTo({100 + 10 * (i % 2), 100});
+        sinceInput.start();
+        QTest::qWait(kLimitMs / 4);
+    }
+    ASSERT_TRUE(showComesAfterTheLimit(sinceInput)) << idleHost->errorOutput();
+    EXPECT_TRUE(showStaysUp());
+    EXPECT_TRUE(saverSettings().contains(QRegularExpression("timeout:\\s+2\\s+cycle:\\s+0")))
+        << saverSettings().toStdString();
+    ProgramRun second(xvfb, host, {"5s"}, folder.path(), {bus.environmentEntry()});
+    EXPECT_TRUE(second.ended(1));
+    EXPECT_NE(second.errorOutput().find("another screen saver runs"), std::string::npos);
+
+    xvfb.xdotool({"key", "Return"});
+    sinceInput.restart();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !xvfb.screenIsBlack(); }, 5000)) << "a key did not end the show";
+    EXPECT_TRUE(showComesAfterTheLimit(sinceInput)) << "no second show";
+
+    // SIGTERM ends the host and its show, and gives the server its settings back.
+    ::kill(pid_t(idleHost->processId()), SIGTERM);
+    EXPECT_TRUE(idleHost->ended(0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !xvfb.screenIsBlack(); }, 5000)) << "the show outlived the host";
+    EXPECT_EQ(saverSettings(), before);
+}
+
+TEST_F(IdleHostE2E, InhibitionsKeepTheShowOffUntilUnInhibitAndUntilTheirCallerLeaves)
+{
+    QDBusConnection test = bus.connect("test"), player = bus.connect("player");
+    auto idleHost = startHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return test.interface()->isServiceRegistered(kService).value(); }, 10000));
+    xvfb.moveTo({100, 100});
+    const QDBusMessage cookie =
+        call(player, "/org/freedesktop/ScreenSaver", "Inhibit", {"player", "video"});
+    ASSERT_EQ(cookie.type(), QDBusMessage::ReplyMessage) << cookie.errorMessage().toStdString();
+    call(bus.connect("browser"), "/ScreenSaver", "Inhibit", {"browser", "video"});
+    EXPECT_TRUE(noShowFor(2 * kLimitMs));
+    const std::optional<QByteArray> state = xvfb.run(VISTELLO_SAVER_CONTROL, {"state"});
+    EXPECT_EQ(state.value_or("").trimmed(), "off") << "the server's screen saver (and so DPMS) is not held off";
+
+    call(player, "/org/freedesktop/ScreenSaver", "UnInhibit", cookie.arguments());
+    EXPECT_TRUE(noShowFor(2 * kLimitMs)) << "one inhibition still stands";
+    SessionBus::disconnect("browser");
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    EXPECT_TRUE(showComesAfterTheLimit(sinceEnd)) << idleHost->errorOutput();
+
+    // A desktop's own service takes the name over: the host says so and lets it be.
+    EXPECT_EQ(test.interface()->registerService(kService, QDBusConnectionInterface::ReplaceExistingService).value(),
+              QDBusConnectionInterface::ServiceRegistered);
+    std::string said;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (said += idleHost->errorOutput()).find(kService.toStdString()) != std::string::npos; }, 5000));
+}
+
+TEST_F(IdleHostE2E, ASuspensionOfTheServersScreenSaverKeepsTheShowOffUntilItEnds)
+{
+    QProcess game;
+    game.setProcessEnvironment(xvfb.environment());
+    game.start(VISTELLO_SAVER_CONTROL, {"suspend"});
+    ASSERT_TRUE(game.waitForReadyRead(10000));
+    auto idleHost = startHost();
+    EXPECT_TRUE(noShowFor(3 * kLimitMs));
+    game.write("resume\n");
+    ASSERT_TRUE(game.waitForReadyRead(10000));
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    EXPECT_TRUE(showComesAfterTheLimit(sinceEnd)) << idleHost->errorOutput();
+    game.closeWriteChannel();
+    game.waitForFinished(5000);
+}
+
+TEST_F(IdleHostE2E, BadArgumentsAndNoDisplayEndAtOnceWithAReason)
+{
+    const struct {
+        QStringList arguments, environment;
+        int status;
+        const char *said;
+    } rows[] = {
+        {{"0"}, {}, 2, "usage: vistello-idle [MINUTES | SECONDSs]"},
+        {{"1", "2"}, {}, 2, "usage: vistello-idle [MINUTES | SECONDSs]"},
+        {{"2s"}, {"DISPLAY="}, 1, "no X display"},
+        {{"2s"}, {"DISPLAY=:9999"}, 1, "cannot open the X display"},
+    };
+    for (const auto &row : rows) {
+        auto run = startHost(row.arguments, row.environment);
+        EXPECT_TRUE(run->ended(row.status, 5000)) << row.said;
+        EXPECT_NE(run->errorOutput().find(row.said), std::string::npos) << row.said;
+    }
+}
+
+}
