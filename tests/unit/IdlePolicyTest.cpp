@@ -19,7 +19,7 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"idle starts the show, one at a time", {{Idle, 0, true}, {Idle, 5}, {Due, -1}}},
+    {"idle starts the show, one at a time", {{Idle, 0, true}, {Idle, 5}, {Active, 6}, {Idle, 7 + L}, {Due, -1}}},
     {"a show that ends at once waits for the user and the next idle period",
      {{Idle, 0, true}, {Ended, 10}, {Idle, 20}, {Active, 30}, {Idle, 40 + L, true}}},
     {"input during the show lets the next idle period start one",
