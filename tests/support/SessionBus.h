@@ -13,7 +13,6 @@ public:
     ~SessionBus();
 
     bool isRunning() const { return !address_.isEmpty() && daemon_.state() == QProcess::Running; }
-    QString address() const { return address_; }
     // "DBUS_SESSION_BUS_ADDRESS=..." for a program's environment.
     QString environmentEntry() const { return "DBUS_SESSION_BUS_ADDRESS=" + address_; }
     // A connection of the test's own under this name; disconnect() leaves the bus.

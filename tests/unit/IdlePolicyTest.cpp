@@ -7,16 +7,10 @@
 namespace {
 constexpr IdlePolicy::Ms L = 600000;   // the limit
 enum Event { Idle, Active, Ended, Inhibit, Timer, Due };
-struct Step {
-    Event event;
-    IdlePolicy::Ms at;       // for Due: when timerDue() is wanted, -1 for never
-    bool starts = false;
-    int inhibitions = 0;
+struct Step {   // at: for Due, when timerDue() is wanted, -1 for never
+    Event event; IdlePolicy::Ms at; bool starts = false; int inhibitions = 0;
 };
-struct Row {
-    const char *name;
-    std::vector<Step> steps;
-};
+struct Row { const char *name; std::vector<Step> steps; };
 
 const Row kRows[] = {
     {"idle starts the show, one at a time", {{Idle, 0, true}, {Idle, 5}, {Active, 6}, {Idle, 7 + L}, {Due, -1}}},

@@ -8,6 +8,7 @@ TEST(InhibitionList, CookiesAreUniqueAndNonZeroAndOnlyTheirCallerOrItsLeavingEnd
     const quint32 a = list.add(":1.1"), b = list.add(":1.2"), c = list.add(":1.1");
     EXPECT_EQ(a, 0xffffffffu);
     EXPECT_EQ(b, 1u) << "0 is skipped at the wrap";
+    EXPECT_EQ(c, 2u);
     EXPECT_EQ(list.count(), 3);
     EXPECT_FALSE(list.remove(a, ":1.2")) << "another caller's cookie";
     EXPECT_FALSE(list.remove(7, ":1.1")) << "an unknown cookie";
@@ -18,6 +19,4 @@ TEST(InhibitionList, CookiesAreUniqueAndNonZeroAndOnlyTheirCallerOrItsLeavingEnd
     EXPECT_EQ(list.removeCaller(":1.1"), 1);
     EXPECT_FALSE(list.holds(":1.1"));
     EXPECT_EQ(list.count(), 2);
-
-    EXPECT_EQ(c, 2u);
 }
