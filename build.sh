@@ -14,10 +14,12 @@ fi
 # Debian packages the build needs, and those the tests need on top.
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev libxfixes-dev
-               desktop-file-utils xprintidle x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
+               desktop-file-utils x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
                xscreensaver lintian man-db x11-utils)
-# The lock-screen tests: session buses of their own.
-test_packages+=(dbus-daemon)
+# vistello-idle: the X server's screen-saver extension; its tests and the lock-screen tests: session buses of
+# their own, systemd's unit check.
+build_packages+=(libxcb-screensaver0-dev)
+test_packages+=(dbus-daemon systemd)
 packages=("${build_packages[@]}")
 [[ "$mode" == test ]] && packages+=("${test_packages[@]}")
 [[ "$mode" == run && -z "${DISPLAY:-}" ]] && packages+=(xvfb xauth imagemagick xdotool)
