@@ -18,10 +18,12 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-
                 qt6-wayland-dev qt6-wayland-dev-tools qt6-base-private-dev libwayland-dev wayland-protocols
                 qt6-wayland)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev libxfixes-dev
-               desktop-file-utils xprintidle x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
+               desktop-file-utils x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
                xscreensaver lintian man-db x11-utils sway grim wtype)
-# The lock-screen tests: session buses of their own.
-test_packages+=(dbus-daemon)
+# vistello-idle: the X server's screen-saver extension; its tests and the lock-screen tests: session buses of
+# their own, systemd's unit check.
+build_packages+=(libxcb-screensaver0-dev)
+test_packages+=(dbus-daemon systemd)
 packages=("${build_packages[@]}")
 [[ "$mode" == test ]] && packages+=("${test_packages[@]}")
 [[ "$mode" == run && -z "${DISPLAY:-}" ]] && packages+=(xvfb xauth imagemagick xdotool)

@@ -47,15 +47,15 @@ endif()
 
 # --- Install rules -----------------------------------------------------------
 set(VISTELLO_PROGRAMS Vistello)
-if(TARGET Vistello_manual)
-  list(APPEND VISTELLO_PROGRAMS Vistello_manual)
-endif()
+foreach(program Vistello_manual vistello-idle)
+  if(TARGET ${program})
+    list(APPEND VISTELLO_PROGRAMS ${program})
+  endif()
+endforeach()
 install(TARGETS ${VISTELLO_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(NOT WIN32)
   install(FILES ${VISTELLO_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
-  install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/vistello-idle.sh
-    DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME vistello-idle)
 
   # The launchers name the installed programs by their full path, known only
   # when installing (cmake --install --prefix, or /usr inside the package).
@@ -77,6 +77,9 @@ if(NOT WIN32)
   # The theme that MATE's and Xfce's screen savers list; they run it in a window of their own.
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/launchers/vistello-screensaver.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications/screensavers RENAME vistello.desktop)
+  # Where systemd looks for the user units of this prefix (also ~/.local/share).
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/launchers/vistello-idle.service
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/systemd/user)
 
   # Manual pages and changelog compressed the way Debian wants them: best, and
   # without name and time stamp, so that the same sources give the same bytes.

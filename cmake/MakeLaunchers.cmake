@@ -38,4 +38,15 @@ foreach(launcher IN LISTS VISTELLO_LAUNCHERS)
   file(WRITE "${VISTELLO_LAUNCHER_OUTPUT_DIR}/${launcher}.desktop" "${text}")
 endforeach()
 
+# The systemd user unit of the idle host: ExecStart in double quotes, inside which
+# \ and " take a backslash; % and $ are doubled (specifiers and variables).
+set(idle "${CMAKE_INSTALL_PREFIX}/${VISTELLO_INSTALL_BINDIR}/vistello-idle")
+string(REPLACE "\\" "\\\\" idle "${idle}")
+string(REPLACE "\"" "\\\"" idle "${idle}")
+string(REPLACE "%" "%%" idle "${idle}")
+string(REPLACE "$" "$$" idle "${idle}")
+file(READ "${VISTELLO_LAUNCHER_SOURCE_DIR}/vistello-idle.service.in" text)
+string(REPLACE "@VISTELLO_IDLE@" "\"${idle}\"" text "${text}")
+file(WRITE "${VISTELLO_LAUNCHER_OUTPUT_DIR}/vistello-idle.service" "${text}")
+
 cmake_policy(POP)

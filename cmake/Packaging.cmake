@@ -17,8 +17,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "The package holds the screen saver (Vistello /s runs the show,"
   "Vistello /c opens its settings), the manual edition Vistello_manual,"
   "desktop launchers, and vistello-idle, which starts the show when an"
-  "X11 session has been idle. The show also runs inside XScreenSaver and"
-  "the screen savers of MATE and Xfce, which then lock the screen.")
+  "X11 session has been idle, unless a program such as a video player"
+  "holds the screen on. The show also runs inside XScreenSaver and the"
+  "screen savers of MATE and Xfce, which then lock the screen.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_PREFIX /usr)
@@ -34,7 +35,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # format plugins, loaded at run time, ship in libqt6gui6, which that list holds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
-# vistello-idle needs xprintidle and xset; the programs themselves do not.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xprintidle, x11-xserver-utils")
 
 include(CPack)

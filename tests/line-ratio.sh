@@ -6,6 +6,6 @@
 set -eu
 cd "${1:-$(dirname "$0")/..}"
 count() { find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.sh' \) -exec cat {} + | wc -l; }
-code=$(count app core platform settings slideshow resources packaging build.sh)
+code=$(count app idle core platform settings slideshow resources packaging build.sh)
 tests=$(count tests)
 awk -v t="$tests" -v c="$code" 'BEGIN { printf "test lines %d, code lines %d: ratio %.2f\n", t, c, t / c }'

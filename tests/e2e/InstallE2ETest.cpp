@@ -72,6 +72,20 @@ TEST_F(InstallE2E, ShowRunByTheUserKeepsItsSettingsInTheUsersFolder)
     EXPECT_TRUE(show->ended());
 }
 
+// systemd checks the user unit as it loads it: the program it names (in a prefix
+// with a blank) and its manual page exist, no key is unknown.
+TEST_F(InstallE2E, IdleHostUserUnitPassesSystemdsCheck)
+{
+    QProcess verify;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MANPATH", prefix_ + "/share/man");
+    verify.setProcessEnvironment(env);
+    verify.start("systemd-analyze", {"--user", "verify", prefix_ + "/share/systemd/user/vistello-idle.service"});
+    ASSERT_TRUE(verify.waitForFinished(60000)) << "systemd-analyze is missing or hangs";
+    const QByteArray said = verify.readAllStandardError();
+    EXPECT_TRUE(verify.exitCode() == 0 && said.isEmpty()) << said.toStdString();
+}
+
 TEST_F(InstallE2E, IdleHostStartsTheShowWhenIdleAndAgainAfterUse)
 {
     xvfb->moveTo({10, 10});
@@ -80,8 +94,8 @@ TEST_F(InstallE2E, IdleHostStartsTheShowWhenIdleAndAgainAfterUse)
     auto host = startAsUser("vistello-idle", {"2s"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb->screenIsBlack(); }, 20000)) << host->errorOutput();
     EXPECT_GE(sinceInput.elapsed(), 2000) << "the show came before the idle time";
-    // The X server's own screen saver, which would blank the show, is off.
-    EXPECT_TRUE(QString(xvfb->run("xset", {"q"}).value_or("")).contains(QRegularExpression("timeout:\\s+0\\s")));
+    // The X server's screen-saver timeout is the host's limit, without cycling.
+    EXPECT_TRUE(QString(xvfb->run("xset", {"q"}).value_or("")).contains(QRegularExpression("timeout:\\s+2\\s+cycle:\\s+0\\s")));
 
     sinceInput.restart();
     xvfb->xdotool({"key", "Return"});

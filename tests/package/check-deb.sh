@@ -16,3 +16,5 @@ desktop-file-validate "$apps/vistello.desktop" "$apps/vistello-settings.desktop"
 grep -qx 'Exec=/usr/bin/Vistello_manual' "$apps/vistello.desktop"
 grep -qx 'Exec=/usr/bin/Vistello /c' "$apps/vistello-settings.desktop"
 grep -qx 'Exec=/usr/bin/Vistello /s' "$apps/screensavers/vistello.desktop"
+grep -qx 'ExecStart="/usr/bin/vistello-idle"' "$2/root/usr/share/systemd/user/vistello-idle.service"
+! dpkg-deb -f "$2"/vistello_*.deb Recommends | grep .
