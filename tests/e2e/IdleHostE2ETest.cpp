@@ -89,7 +89,7 @@ TEST_F(IdleHostE2E, ShowComesAfterTheIdleTimeNeverDuringUseAndAgainAfterAKey)
     EXPECT_TRUE(showComesAfterTheLimit(sinceInput)) << "no second show";
 
     // SIGTERM ends the host and its show, and gives the server its settings back.
-    ::kill(pid_t(idleHost->processId()), SIGTERM);
+    idleHost->signal(SIGTERM);
     EXPECT_TRUE(idleHost->ended(0));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !showing() && !xvfb.screenIsBlack(); }, 5000))
         << "the show, or the server's blank, outlived the host";
