@@ -25,8 +25,10 @@ void WaylandWindowSystem::PrepareApplication()
 }
 
 WaylandWindowSystem::WaylandWindowSystem()
-    : shell_(std::make_unique<LayerShell>())
 {
+    // For a compositor whose layer shell misbehaves: plain full-screen windows.
+    if (qgetenv(kShellVariable) != "xdg")
+        shell_ = std::make_unique<LayerShell>();
 }
 
 WaylandWindowSystem::~WaylandWindowSystem() = default;
@@ -36,7 +38,7 @@ void WaylandWindowSystem::ShowFullScreen(QWidget *window, QScreen *screen, std::
     if (!window || !screen)
         return;
     const bool created = window->testAttribute(Qt::WA_WState_Created);
-    if (!shell_->isActive() || (created && !window->windowFlags().testFlag(LayerShell::kWindowFlag))) {
+    if (!shell_ || !shell_->isActive() || (created && !window->windowFlags().testFlag(LayerShell::kWindowFlag))) {
         WindowSystem::ShowFullScreen(window, screen, std::move(lost));
         return;
     }
