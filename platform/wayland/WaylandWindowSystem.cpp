@@ -27,7 +27,9 @@ void WaylandWindowSystem::PrepareApplication()
 WaylandWindowSystem::WaylandWindowSystem()
 {
     // For a compositor whose layer shell misbehaves: plain full-screen windows.
-    if (qgetenv(kShellVariable) != "xdg")
+    // Without the variable of PrepareApplication() Qt would give the window a
+    // role of its own too, which the compositor answers by closing the connection.
+    if (qgetenv(kShellVariable) != "xdg" && qgetenv("QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT") == "1")
         shell_ = std::make_unique<LayerShell>();
 }
 
