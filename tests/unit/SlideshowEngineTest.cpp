@@ -4,12 +4,14 @@
 #include "support/Fakes.h"
 #include <gtest/gtest.h>
 #include <cmath>
+#include <set>
 
 namespace {
 constexpr float kAlmostOne = 0.99999994f;  // the largest float below 1
-// A 1024 x 768 pixel window and `count` pictures of 320 x 240 pixels, "1.jpg" ... in /pics/.
+// A 1024 x 768 pixel window and `count` pictures of 320 x 240 pixels, "1.jpg" ... in /pics (a folder without
+// its "/", as a hand-edited file may have it).
 struct Rig {
-    explicit Rig(int count = 3, const char *order = "FILE_NAME", double mode = 1) : settings{"/pics/", order, mode, 9, 3}
+    explicit Rig(int count = 3, const char *order = "FILE_NAME", double mode = 1) : settings{"/pics", order, mode, 9, 3}
     {
         for (int i = 1; i <= count; ++i)
             pictures.add("/pics/" + (state.ImageList[std::size_t(i)] = QStringLiteral("%1.jpg").arg(i)), 320, 240);
@@ -61,11 +63,33 @@ TEST(SlideshowEngineTest, MovingPictureLeavesPastTheLimitsAndTheNextOneEnters)
         std::tie(rig.surface.left, rig.surface.top) = std::pair(p.left, p.top);
         EXPECT_EQ(rig.engine.HasLeft(), p.gone) << p.left << ", " << p.top;
     }
-    // From -4800 at 30 twips a tick, heading 0; the next picture comes only once it is past 15360.
-    rig.random.values = {0, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
-    rig.engine.EnterFromRandomEdge();
-    rig.ticks(673);
-    EXPECT_EQ(std::pair(rig.requested(), rig.surface.left), std::pair(QString("2"), 15360.0f));
+    // In from each edge at the middle of its headings (0, 90, 180, 270 degrees), 30 twips a tick, the picture
+    // crosses the window; the next one comes (from the left) on the tick that takes it past the far limit.
+    for (const auto &[edge, ticks] : {std::pair{0.f, 673}, {0.25f, 505}, {0.5f, 673}, {0.75f, 505}}) {
+        Rig r(2, "FILE_NAME", 3);
+        std::tie(r.surface.width, r.surface.height, r.random.values) = std::tuple(4800, 3600, std::deque{edge, 0.5f, 0.5f, 0.f});
+        r.engine.EnterFromRandomEdge();
+        r.ticks(ticks - 1);
+        EXPECT_EQ(r.requested(), "") << edge;
+        r.ticks(1);
+        EXPECT_EQ(std::pair(r.requested(), r.surface.left), std::pair(QString("2"), -4800.0f)) << edge;
+    }
+}
+
+// The real source, reseeded before every draw within one clock reading: a random place takes every whole twip
+// the arithmetic allows, inside the window for a picture 15 twips narrower, over the overhang of one 30 twips
+// higher (-29 to -1; 0 would need a draw of exactly 0).
+TEST(SlideshowEngineTest, RandomPlacesOfTheRealSourceCoverTheWholeRange)
+{
+    Rig rig(1, "RANDOM", 2);
+    ClockRandom random([] { return std::uint64_t(42); });
+    SlideshowEngine engine{rig.settings, rig.state, random, rig.pictures, rig.surface};
+    std::tie(rig.surface.width, rig.surface.height) = std::pair(15345, 11550);
+    std::set<float> lefts, tops;
+    for (int i = 0; i < 2000; ++i)
+        engine.PlaceAtRandom(), lefts.insert(rig.surface.left), tops.insert(rig.surface.top);
+    EXPECT_EQ(std::tuple(lefts.size(), *lefts.begin(), *lefts.rbegin()), std::tuple(16ul, 0.f, 15.f));
+    EXPECT_EQ(std::tuple(tops.size(), *tops.begin(), *tops.rbegin()), std::tuple(29ul, -29.f, -1.f));
 }
 
 // The order wraps after the last picture; an unreadable one is skipped within the

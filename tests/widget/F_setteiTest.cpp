@@ -1,4 +1,5 @@
 #include "core/Module1.h"
+#include "settings/DirListBox.h"
 #include "settings/DriveListBox.h"
 #include "settings/F_settei.h"
 #include "settings/FileListBox.h"
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 // The dialog on the settings of a scratch program folder, with the drives A and C (ready) and B (not ready).
 class F_setteiTest : public ::testing::Test {
@@ -58,6 +60,13 @@ TEST_F(F_setteiTest, OpensOnTheStoredSettingsInEitherEdition)
                                    QString::number(at<SpinScrollBar>(*d, "VS1")->Value())};
         EXPECT_EQ(speed, QStringList({r.label, r.speed, r.speed}));
         EXPECT_TRUE(text(*d, "Text3") == scratch.file("A/pics") && d->focusWidget() == at(*d, "Drive1"));
+        QStringList tabs;   // one stop for each frame's options, at the selected one; Text1 hands on to VS1
+        EXPECT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        for (int i = 0; i < 9; ++i)
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab), tabs << d->focusWidget()->objectName();
+        EXPECT_EQ(tabs.join(" ").toStdString(), QString("Dir1 File1 Text3 Command1 %1 VS1 %2 Command3 Drive1").arg(r.place, r.sequence).toStdString());
+        EXPECT_EQ(std::tuple(d->font().family(), d->font().pointSizeF(), d->windowIcon().isNull(), at(*d, "File1")->x()),
+                  std::tuple(QString("ＭＳ ゴシック"), 9.75, false, r.edition == Edition::Manual ? 180 : 176));
         // Text1 shows only what VS1 sets: typing, a paste and a drop change nothing.
         QGuiApplication::clipboard()->setText("7");
         QTest::keyClicks(at(*d, "Text1"), "5"), QTest::keyClick(at(*d, "Text1"), Qt::Key_V, Qt::ControlModifier);
@@ -69,28 +78,33 @@ TEST_F(F_setteiTest, OpensOnTheStoredSettingsInEitherEdition)
     }
 }
 
+// The bar runs from 1 to 10 (a press past an end stays there) and sets the speed of the mode shown; OK stores
+// the selected mode, its speed from the bar and the other speed as it was; the other ways store nothing.
 TEST_F(F_setteiTest, SpeedBarSetsTheSpeedOfTheModeShownAndOnlyOkStoresIt)
 {
-    const std::pair<const char *, std::function<void(F_settei &)>> ways[] = {
+    const std::map<QString, std::function<void(F_settei &)>> leave = {
         {"OK", [](F_settei &d) { click(d, "Command1"); }}, {"CANCEL", [](F_settei &d) { click(d, "Command3"); }},
         {"Esc", [](F_settei &d) { key(d, Qt::Key_Escape); }}, {"close box", [](F_settei &d) { d.close(); }},
         {"reject", [](F_settei &d) { d.reject(); }}};
-    for (const auto &[way, leave] : ways) {
-        SCOPED_TRACE(way);
+    const std::pair<const char *, QString> rows[] = {{"Option1", "OK"}, {"Option2", "OK"}, {"Option3", "OK"},
+        {"Option2", "CANCEL"}, {"Option1", "Esc"}, {"Option3", "close box"}, {"Option1", "reject"}};
+    for (const auto &[option, way] : rows) {
+        SCOPED_TRACE(option + (" " + way).toStdString());
         auto d = open();
         const QByteArray before = scratch.read("prog/Vistello.ini");
-        key(*d, Qt::Key_Down);
-        click(*d, "Option3");
-        key(*d, Qt::Key_Up);
-        click(*d, "Option4");
-        EXPECT_TRUE(text(*d, "Text1") == "6" && module.settings.SwitchSpeed == 8 && module.settings.MoveSpeed == 6);
-        EXPECT_EQ(fakes.cursor.count(), 1);   // shown over the dialog
-        leave(*d);
+        const auto shown = [&] { return at<QLabel>(*d, "Label5")->text() + text(*d, "Text1"); };
+        for (const auto &[k, presses, clicked, shows] : {std::tuple{Qt::Key_Down, 9, "Option3", "画像移動スピード5"},
+                 std::tuple{Qt::Key_Up, 6, "Option4", "画像移動スピード10"}, std::tuple{Qt::Key_Up, 0, option, ""}}) {
+            for (int i = 0; i < presses; ++i)
+                key(*d, k);
+            click(*d, clicked);
+            EXPECT_EQ(shown(), *shows ? shows : option[6] == '3' ? "画像移動スピード10" : "画像切換スピード1");
+        }
+        EXPECT_TRUE(module.settings.SwitchSpeed == 1 && module.settings.MoveSpeed == 10 && fakes.cursor.count() == 1);
+        leave.at(way)(*d);
         EXPECT_TRUE(d->isUnloaded() && !d->isVisible() && fakes.cursor.count() == 0);
-        SaverSettings s;
-        EXPECT_TRUE(file.LoadSettings(s).ok);
-        EXPECT_EQ(s == SaverSettings({scratch.file("A/pics/"), "FILE_NAME", 3, 8, 6}), way == QString("OK"));
-        EXPECT_EQ(scratch.read("prog/Vistello.ini") == before, way != QString("OK"));
+        const QString stored = scratch.file("A/pics/\r\nFILE_NAME\r\n ") + option[6] + " \r\n 1 \r\n 10 " + QString("\r\n").repeated(6);
+        EXPECT_EQ(scratch.read("prog/Vistello.ini"), way == "OK" ? stored.toUtf8() : before);
     }
 }
 
@@ -103,9 +117,15 @@ TEST_F(F_setteiTest, FailedStoreIsToldAndTheDialogStays)
     EXPECT_TRUE(d->isVisible() && !d->isUnloaded());
 }
 
-TEST_F(F_setteiTest, DriveNotReadyWarnsAndGoesBackToTheLastGoodDrive)
+// A folder clicked in the folder list, then a drive change: the file list and Text3 follow.
+TEST_F(F_setteiTest, ListsFollowAClickedFolderAndADriveNotReadyGoesBackToTheLastGoodDrive)
 {
+    scratch.write("A/pics/sub/x.bmp", "x");
     auto d = open();
+    auto *dirs = at<DirListBox>(*d, "Dir1");
+    const QTreeWidgetItem *sub = dirs->findItems("sub", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {}, dirs->visualItemRect(sub).center());
+    EXPECT_EQ(text(*d, "Text3") + " " + at<FileListBox>(*d, "File1")->item(0)->text(), scratch.file("A/pics/sub x.bmp"));
     for (int drive : {2, 1})
         at<DriveListBox>(*d, "Drive1")->SetListIndex(drive);
     EXPECT_EQ(fakes.notifier.beeps, 1);
@@ -116,9 +136,13 @@ TEST_F(F_setteiTest, DriveNotReadyWarnsAndGoesBackToTheLastGoodDrive)
 TEST_F(F_setteiTest, FileClickPreviewsAPictureReducedToTheAreaAndSkipsABrokenOne)
 {
     fakes.pictures.readFiles = true;
-    ASSERT_TRUE(writePicture(scratch.file("A/pics/big.bmp"), 346, 200, Qt::red) &&
+    ASSERT_TRUE(writePicture(scratch.file("A/pics/big.bmp"), 346, 100, Qt::red) &&
                 writePicture(scratch.file("A/pics/small.bmp"), 100, 50, Qt::green));
     scratch.write("A/pics/broken.jpg", "not a picture");
+    for (const char *name : {"a.bmp", "jpg", "a.gif", "a.BMP", "a.JPG", "xGIF", "a.jpeg", "a.JPEG"})
+        EXPECT_TRUE(F_settei::HasPictureEnding(name)) << name;   // the last three or four characters, exactly
+    for (const char *name : {"a.Jpg", "a.jpe", "a.png", "a.JPeG", "gi"})
+        EXPECT_FALSE(F_settei::HasPictureEnding(name)) << name;
     auto d = open();
     auto *list = at<FileListBox>(*d, "File1");
     auto *preview = at<PreviewImage>(*d, "Image1");

@@ -10,7 +10,7 @@
 TEST(FileListBox, EveryMoveOfTheHighlightRunsClickWithTheHighlightedName)
 {
     ScratchFolder folder;
-    for (const char *name : {"a.bmp", "b.bmp", "c.bmp"})
+    for (const char *name : {"a.bmp", "b.bmp", "c.bmp", ".hidden.bmp"})   // a hidden file is not listed
         folder.write(name, "x");
     FileListBox list;
     list.SetPath(folder.path());
