@@ -3,7 +3,6 @@
 #include "settings/SpeedValue.h"
 #include "slideshow/MouseRule.h"
 #include "slideshow/TickPeriod.h"
-#include "support/Fakes.h"
 #include <gtest/gtest.h>
 #include <climits>
 #include <cmath>
@@ -47,7 +46,7 @@ TEST(NumbersTest, TickPeriodAndSpeedValue)
 }
 
 // A later report ends the show only when x and y both changed (y as stored: rounded half to even).
-TEST(NumbersTest, MouseRulesAndPointerCount)
+TEST(NumbersTest, MouseRules)
 {
     const struct { float x, y; bool ends; } saver[] = {{100, 200, false}, {100, 500, false}, {400, 500, false},
         {130, 515, true}, {10, 2.5f, true}, {20, 2.5f, true}, {30, 64800, true}, {40, 64800, false}, {50, 64815, true}};
@@ -61,11 +60,6 @@ TEST(NumbersTest, MouseRulesAndPointerCount)
     ManualMouseState m;
     for (const auto &r : manual)
         EXPECT_EQ(MouseRule::ManualReport(m, r.formWidth, 15360, r.x, r.y), r.ends) << r.x;
-    CountingCursor cursor;   // the pointer shows while its count is 0 or more
-    for (const auto &[show, count] : {std::pair{false, -1}, {true, 0}, {true, 1}, {false, 0}, {false, -1}}) {
-        cursor.ShowCursor(show);
-        EXPECT_EQ(std::pair(cursor.count(), cursor.visible()), std::pair(count, count >= 0));
-    }
 }
 
 TEST(NumbersTest, StartupSwitchTakesTwoCharactersCaseSensitively)
