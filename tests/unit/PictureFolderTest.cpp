@@ -18,7 +18,8 @@ TEST(PictureFolderTest, RelativeToTheSettingsFilesFolderTildeToHomeDefaultPerUse
         const ScratchFolder &ini = row.inProgram ? program : user;
         if (!row.written.isNull())
             ini.write("Vistello.ini", row.written.toUtf8() + "\r\n");
-        SettingsFile file(program.path(), user.path(), pictures.path(), [&](const QString &) { return row.writable; });
+        const auto writable = [&](const QString &folder) { return row.writable && folder == program.path(); };
+        SettingsFile file(program.path(), user.path(), pictures.path(), writable);
         SaverSettings settings;
         ASSERT_TRUE(file.LoadSettings(settings).ok);
         const QString meant = QString(row.meant).replace("<ini>", ini.path()).replace("<pictures>", pictures.path());
