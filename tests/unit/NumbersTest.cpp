@@ -1,8 +1,11 @@
 #include "app/StartupSwitch.h"
 #include "core/NumberText.h"
+#include "platform/CursorDisplay.h"
+#include "platform/ProcessInfo.h"
 #include "settings/SpeedValue.h"
 #include "slideshow/MouseRule.h"
 #include "slideshow/TickPeriod.h"
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 #include <climits>
 #include <cmath>
@@ -46,7 +49,7 @@ TEST(NumbersTest, TickPeriodAndSpeedValue)
 }
 
 // A later report ends the show only when x and y both changed (y as stored: rounded half to even).
-TEST(NumbersTest, MouseRules)
+TEST(NumbersTest, MouseRulesAndPointer)
 {
     const struct { float x, y; bool ends; } saver[] = {{100, 200, false}, {100, 500, false}, {400, 500, false},
         {130, 515, true}, {10, 2.5f, true}, {20, 2.5f, true}, {30, 64800, true}, {40, 64800, false}, {50, 64815, true}};
@@ -60,6 +63,9 @@ TEST(NumbersTest, MouseRules)
     ManualMouseState m;
     for (const auto &r : manual)
         EXPECT_EQ(MouseRule::ManualReport(m, r.formWidth, 15360, r.x, r.y), r.ends) << r.x;
+    CursorDisplay cursor;   // the pointer is blank (set once, however low the count) below 0, shown again at 0
+    const auto blank = [&](bool show) { return cursor.ShowCursor(show), QGuiApplication::overrideCursor() != nullptr; };
+    EXPECT_EQ(QList<bool>({blank(false), blank(false), blank(true), blank(true)}), QList<bool>({true, true, true, false}));
 }
 
 TEST(NumbersTest, StartupSwitchTakesTwoCharactersCaseSensitively)
@@ -70,4 +76,6 @@ TEST(NumbersTest, StartupSwitchTakesTwoCharactersCaseSensitively)
         {"/A 99", A::Password}, {"", A::End}, {"/", A::End}, {"-s", A::End}, {" /s", A::End}, {"／ｓ", A::End}};
     for (const auto &[text, action] : rows)
         EXPECT_EQ(StartupSwitch::Classify(QString::fromUtf8(text)), action) << text;
+    const char *const argv[] = {"Vistello", "/c", "1"};   // the text after the program's name, blanks between
+    EXPECT_EQ(ProcessInfo::argumentText(3, argv).toStdString(), "/c 1");
 }

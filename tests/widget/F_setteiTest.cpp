@@ -1,4 +1,5 @@
 #include "core/Module1.h"
+#include "settings/DirListBox.h"
 #include "settings/DriveListBox.h"
 #include "settings/F_settei.h"
 #include "settings/FileListBox.h"
@@ -12,8 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -52,45 +52,54 @@ TEST_F(F_setteiTest, OpensOnTheStoredSettingsInEitherEdition)
                          Row{Edition::Manual, 7, "RANDOM", "Option1", "Option5", sw, "9"}}) {
         SCOPED_TRACE(r.mode);
         auto d = open(r.edition, r.mode, r.order);
-        EXPECT_EQ(d->windowTitle(), r.edition == Edition::Manual ? "Vistello Ver.1.0 【手動版】" : "Vistello Ver.1.0");
-        EXPECT_TRUE(at<QRadioButton>(*d, r.place)->isChecked() && at<QRadioButton>(*d, r.sequence)->isChecked());
-        const QStringList speed = {at<QLabel>(*d, "Label5")->text(), text(*d, "Text1"),
-                                   QString::number(at<SpinScrollBar>(*d, "VS1")->Value())};
-        EXPECT_EQ(speed, QStringList({r.label, r.speed, r.speed}));
-        EXPECT_TRUE(text(*d, "Text3") == scratch.file("A/pics") && d->focusWidget() == at(*d, "Drive1"));
-        // Text1 shows only what VS1 sets: typing, a paste and a drop change nothing.
-        QGuiApplication::clipboard()->setText("7");
-        QTest::keyClicks(at(*d, "Text1"), "5"), QTest::keyClick(at(*d, "Text1"), Qt::Key_V, Qt::ControlModifier);
-        QMimeData dropped;
-        dropped.setText("8");
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
-        QApplication::sendEvent(at(*d, "Text1"), &drop);
+        const bool manual = r.edition == Edition::Manual;
+        const QStringList shown = {d->windowTitle(), d->Command1->text(), d->Command3->text(), d->Label5->text(),
+                                   text(*d, "Text1"), QString::number(d->VS1->Value()), text(*d, "Text3")};
+        const QStringList expected = {manual ? "Vistello Ver.1.0 【手動版】" : "Vistello Ver.1.0", manual ? "表示" : "OK",
+                                      manual ? "終了" : "CANCEL", r.label, r.speed, r.speed, scratch.file("A/pics")};
+        EXPECT_EQ(shown.join('|').toStdString(), expected.join('|').toStdString());
+        EXPECT_EQ(std::tuple(d->font().family(), d->font().pointSizeF(), d->windowIcon().isNull(), d->File1->x()),
+                  std::tuple(QString("ＭＳ ゴシック"), 9.75, false, manual ? 180 : 176));
+        // Tab: one stop a frame, at its selected option (the stored mode and order); Text1 hands the focus on to VS1.
+        QStringList tabs = {d->focusWidget()->objectName()};
+        EXPECT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        for (int i = 0; i < 9; ++i)
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab), tabs << d->focusWidget()->objectName();
+        const QString order = QString("Drive1 Dir1 File1 Text3 Command1 %1 VS1 %2 Command3 Drive1").arg(r.place, r.sequence);
+        EXPECT_EQ(tabs.join(' ').toStdString(), order.toStdString());
+        QGuiApplication::clipboard()->setText("7");   // Text1 shows only what VS1 sets: typing and a paste change nothing
+        QTest::keyClicks(d->Text1, "5"), QTest::keyClick(d->Text1, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(text(*d, "Text1"), r.speed);
     }
 }
 
+// The bar runs from 1 to 10 and sets the speed of the mode shown; OK stores the selected mode, its speed from
+// the bar and the other speed as it was; the other ways of leaving store nothing.
 TEST_F(F_setteiTest, SpeedBarSetsTheSpeedOfTheModeShownAndOnlyOkStoresIt)
 {
-    const std::pair<const char *, std::function<void(F_settei &)>> ways[] = {
-        {"OK", [](F_settei &d) { click(d, "Command1"); }}, {"CANCEL", [](F_settei &d) { click(d, "Command3"); }},
-        {"Esc", [](F_settei &d) { key(d, Qt::Key_Escape); }}, {"close box", [](F_settei &d) { d.close(); }},
-        {"reject", [](F_settei &d) { d.reject(); }}};
-    for (const auto &[way, leave] : ways) {
-        SCOPED_TRACE(way);
+    const std::function<void(F_settei &)> ok = [](F_settei &d) { click(d, "Command1"); };
+    const struct { const char *option; bool stores; std::function<void(F_settei &)> leave; } rows[] = {{"Option1", true, ok},
+        {"Option2", true, ok}, {"Option3", true, ok}, {"Option2", false, [](F_settei &d) { click(d, "Command3"); }},
+        {"Option1", false, [](F_settei &d) { key(d, Qt::Key_Escape); }}, {"Option3", false, [](F_settei &d) { d.close(); }},
+        {"Option1", false, [](F_settei &d) { d.reject(); }}};
+    for (const auto &[option, stores, leave] : rows) {
+        SCOPED_TRACE(option);
         auto d = open();
         const QByteArray before = scratch.read("prog/Vistello.ini");
-        key(*d, Qt::Key_Down);
+        const auto shown = [&] { return at<QLabel>(*d, "Label5")->text() + text(*d, "Text1"); };
+        for (int i = 0; i < 9; ++i)   // 9 down to 1, and once more at the end
+            key(*d, Qt::Key_Down);
         click(*d, "Option3");
-        key(*d, Qt::Key_Up);
-        click(*d, "Option4");
-        EXPECT_TRUE(text(*d, "Text1") == "6" && module.settings.SwitchSpeed == 8 && module.settings.MoveSpeed == 6);
-        EXPECT_EQ(fakes.cursor.count(), 1);   // shown over the dialog
+        EXPECT_EQ(shown(), "画像移動スピード5");
+        for (int i = 0; i < 6; ++i)   // 5 up to 10, and once more at the end
+            key(*d, Qt::Key_Up);
+        click(*d, "Option4"), click(*d, option);
+        EXPECT_EQ(shown(), option[6] == '3' ? "画像移動スピード10" : "画像切換スピード1");
+        EXPECT_TRUE(module.settings.SwitchSpeed == 1 && module.settings.MoveSpeed == 10 && fakes.cursor.count() == 1);
         leave(*d);
         EXPECT_TRUE(d->isUnloaded() && !d->isVisible() && fakes.cursor.count() == 0);
-        SaverSettings s;
-        EXPECT_TRUE(file.LoadSettings(s).ok);
-        EXPECT_EQ(s == SaverSettings({scratch.file("A/pics/"), "FILE_NAME", 3, 8, 6}), way == QString("OK"));
-        EXPECT_EQ(scratch.read("prog/Vistello.ini") == before, way != QString("OK"));
+        const QString stored = scratch.file("A/pics/\r\nFILE_NAME\r\n ") + option[6] + " \r\n 1 \r\n 10 \r\n\r\n\r\n\r\n\r\n\r\n";
+        EXPECT_EQ(scratch.read("prog/Vistello.ini"), stores ? stored.toUtf8() : before);
     }
 }
 
@@ -103,22 +112,35 @@ TEST_F(F_setteiTest, FailedStoreIsToldAndTheDialogStays)
     EXPECT_TRUE(d->isVisible() && !d->isUnloaded());
 }
 
-TEST_F(F_setteiTest, DriveNotReadyWarnsAndGoesBackToTheLastGoodDrive)
+// A folder clicked in the folder list, Backspace, then a drive change: the file list and Text3 follow.
+TEST_F(F_setteiTest, ListsFollowAClickedFolderAndADriveNotReadyGoesBackToTheLastGoodDrive)
 {
+    QDir().mkpath(scratch.file("A/pics/sub"));
     auto d = open();
+    auto *dirs = at<DirListBox>(*d, "Dir1");
+    const QTreeWidgetItem *sub = dirs->findItems("sub", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {}, dirs->visualItemRect(sub).center());
+    EXPECT_EQ(QStringList({text(*d, "Text3"), at<FileListBox>(*d, "File1")->Path()}), QStringList(2, scratch.file("A/pics/sub")));
+    QTest::keyClick(dirs, Qt::Key_Backspace);   // one folder up
+    EXPECT_EQ(text(*d, "Text3"), scratch.file("A/pics"));
     for (int drive : {2, 1})
         at<DriveListBox>(*d, "Drive1")->SetListIndex(drive);
     EXPECT_EQ(fakes.notifier.beeps, 1);
     EXPECT_EQ(fakes.notifier.messages, QStringList{"ドライブの準備ができていません。"});
+    EXPECT_EQ(fakes.notifier.styles, QList<int>{F_settei::kDriveNotReadyStyle});
     EXPECT_TRUE(at<DriveListBox>(*d, "Drive1")->ListIndex() == 2 && text(*d, "Text3") == scratch.file("C"));
 }
 
 TEST_F(F_setteiTest, FileClickPreviewsAPictureReducedToTheAreaAndSkipsABrokenOne)
 {
     fakes.pictures.readFiles = true;
-    ASSERT_TRUE(writePicture(scratch.file("A/pics/big.bmp"), 346, 200, Qt::red) &&
+    ASSERT_TRUE(writePicture(scratch.file("A/pics/big.bmp"), 346, 100, Qt::red) &&
                 writePicture(scratch.file("A/pics/small.bmp"), 100, 50, Qt::green));
     scratch.write("A/pics/broken.jpg", "not a picture");
+    for (const char *name : {"a.bmp", "jpg", "a.gif", "a.BMP", "a.JPG", "xGIF", "a.jpeg", "a.JPEG"})
+        EXPECT_TRUE(F_settei::HasPictureEnding(name)) << name;   // the last three or four characters, exactly
+    for (const char *name : {"a.Jpg", "a.jpe", "a.png", "a.JPeG", "gi"})
+        EXPECT_FALSE(F_settei::HasPictureEnding(name)) << name;
     auto d = open();
     auto *list = at<FileListBox>(*d, "File1");
     auto *preview = at<PreviewImage>(*d, "Image1");

@@ -10,7 +10,7 @@
 TEST(FileListBox, EveryMoveOfTheHighlightRunsClickWithTheHighlightedName)
 {
     ScratchFolder folder;
-    for (const char *name : {"a.bmp", "b.bmp", "c.bmp"})
+    for (const char *name : {"a.bmp", "b.bmp", "c.bmp", ".hidden.bmp"})   // a hidden file is not listed
         folder.write(name, "x");
     FileListBox list;
     list.SetPath(folder.path());
@@ -24,5 +24,6 @@ TEST(FileListBox, EveryMoveOfTheHighlightRunsClickWithTheHighlightedName)
     QApplication::sendEvent(list.viewport(), &drag);
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at(2));
     QTest::keyClick(&list, Qt::Key_Up);
-    EXPECT_EQ(clicked, QStringList({"b.bmp", "a.bmp", "c.bmp", "b.bmp"}));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at(1));   // the highlighted entry again
+    EXPECT_EQ(clicked, QStringList({"b.bmp", "a.bmp", "c.bmp", "b.bmp", "b.bmp"}));
 }

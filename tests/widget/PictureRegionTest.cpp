@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 static qreal ratio() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
@@ -50,6 +51,7 @@ TEST(PictureRegion, ShowsTheWholeDecodeCutToTheWindow)
         fakes.random.last = 0.3f, fakes.pictures.readFiles = true;
         Form1 form(Edition::ScreenSaver, module, fakes.services);
         ASSERT_TRUE(form.PrepareShow());
+        EXPECT_TRUE(form.Timer1->isActive() && form.Timer1->interval() == 10000);   // (11 - 1) seconds
         const QImage whole = PictureLoader().Load(folder.file("1-shown.jpg")).image.convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(QSizeF(form.Picture1->Width(), form.Picture1->Height()) / 15 * ratio(), QSizeF(whole.size()));
         const QPoint at(Twips::toPixels(form.Picture1->Left(), ratio()), Twips::toPixels(form.Picture1->Top(), ratio()));
