@@ -144,7 +144,7 @@ TEST_F(IdleHostE2E, BadArgumentsAndNoDisplayEndAtOnceWithAReason)
 {
     const struct { QStringList arguments, environment; int status; const char *said; } rows[] = {
         {{"0"}, {}, 2, "usage: vistello-idle [MINUTES | SECONDSs]"},
-        {{"2s"}, {"DISPLAY="}, 1, "no X display"},
+        {{"2s"}, {"DISPLAY="}, 1, "no display to watch"},
         {{"2s"}, {"DISPLAY=:9999"}, 1, "cannot open the X display"},
     };
     for (const auto &row : rows) {
