@@ -1,0 +1,31 @@
+#pragma once
+
+#include "support/TestFiles.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+// A copy of vistello-idle beside a stand-in for Vistello (tests/tools/show_stand_in) that
+// notes each start, so that a test of the host never hangs on the show; killed at the end.
+class IdleHostRun {
+public:
+    static constexpr int kLimitMs = 2000;   // the "2s" the host runs with unless told otherwise
+
+    IdleHostRun(const QProcessEnvironment &environment, const QStringList &arguments = {"2s"});
+    ~IdleHostRun() { process_.kill(), process_.waitForFinished(5000); }
+
+    // The process ids of the shows started so far.
+    QList<qint64> shows() const;
+    // The next show comes, but not before the limit since the given time.
+    ::testing::AssertionResult showComes(const QElapsedTimer &since);
+    bool noShowFor(int ms) const;
+    // The host ended by itself with the status, and every show it started is gone.
+    ::testing::AssertionResult ended(int status);
+    bool signal(int number) const;
+    std::string said() { return process_.readAllStandardError().toStdString(); }
+
+private:
+    ScratchFolder folder_;
+    QProcess process_;
+};
