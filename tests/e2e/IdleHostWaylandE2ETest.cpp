@@ -94,6 +94,12 @@ TEST(IdleHostWaylandE2E, GnomesIdleMonitorStartsTheShowAndTheSessionManagersInhi
     ASSERT_TRUE(manager.hold(test, false));
     since.restart();
     EXPECT_TRUE(host.showComes(since));
+    // So does the session manager leaving the bus.
+    ::kill(pid_t(host.shows().value(1)), SIGTERM);
+    ASSERT_TRUE(manager.hold(test, true) && key());
+    test.unregisterService("org.gnome.SessionManager");
+    since.restart();
+    EXPECT_TRUE(host.showComes(since));
 
     // The compositor goes: the host ends, and its show with it.
     mutter.terminate();
