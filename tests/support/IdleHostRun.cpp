@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-
 IdleHostRun::IdleHostRun(const QProcessEnvironment &environment, const QStringList &arguments)
 {
     QFile::copy(VISTELLO_IDLE_BIN, folder_.file("vistello-idle"));
@@ -48,9 +46,4 @@ bool IdleHostRun::noShowFor(int ms) const
         if (::kill(pid_t(show), 0) == 0)
             return ::testing::AssertionFailure() << "its show " << show << " outlived it";
     return ::testing::AssertionSuccess();
-}
-
-bool IdleHostRun::signal(int number) const
-{
-    return process_.state() == QProcess::Running && ::kill(pid_t(process_.processId()), number) == 0;
 }

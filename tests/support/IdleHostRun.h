@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
 
 // A copy of vistello-idle beside a stand-in for Vistello (tests/tools/show_stand_in) that
@@ -22,7 +23,8 @@ public:
     bool noShowFor(int ms) const;
     // The host ended by itself with the status, and every show it started is gone.
     ::testing::AssertionResult ended(int status);
-    bool signal(int number) const;
+    // Only to a running host: a finished one has the id 0, which would signal the whole group.
+    bool signal(int number) const { return process_.processId() > 0 && ::kill(pid_t(process_.processId()), number) == 0; }
     std::string said() { return process_.readAllStandardError().toStdString(); }
 
 private:
