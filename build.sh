@@ -12,14 +12,18 @@ if [[ "$mode" != run && "$mode" != test ]]; then
 fi
 
 # Debian packages the build needs, and those the tests need on top.
-build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic)
+# Wayland sessions: Qt's Wayland client headers and scanner, its platform headers (the native
+# interface), the protocol files, and the wayland platform plugin itself.
+build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-ipafont-gothic
+                qt6-wayland-dev qt6-wayland-dev-tools qt6-base-private-dev libwayland-dev wayland-protocols
+                qt6-wayland)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev libxfixes-dev
                desktop-file-utils x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
-               xscreensaver lintian man-db x11-utils)
+               xscreensaver lintian man-db x11-utils sway grim wtype)
 # vistello-idle: the X server's screen-saver extension, libwayland-client with the scanner and the two idle
 # protocols' files; its tests and the lock-screen tests: session buses of their own, systemd's unit check, a
 # headless mutter (GNOME's idle monitor and remote desktop input).
-build_packages+=(libxcb-screensaver0-dev libwayland-dev wayland-protocols plasma-wayland-protocols)
+build_packages+=(libxcb-screensaver0-dev plasma-wayland-protocols)
 test_packages+=(dbus-daemon systemd mutter)
 packages=("${build_packages[@]}")
 [[ "$mode" == test ]] && packages+=("${test_packages[@]}")

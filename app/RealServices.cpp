@@ -1,11 +1,13 @@
 #include "app/RealServices.h"
 
+#include "platform/CursorDisplay.h"
 #include "platform/DriveSource.h"
 #include "platform/JapaneseFont.h"
 #include "platform/NativePlatform.h"
 #include "platform/Notifier.h"
 #include "platform/PictureLoader.h"
 #include "platform/RandomSource.h"
+#include "platform/WindowSystem.h"
 #include "resources/ProgramIcon.h"
 #include "settings/SettingsFile.h"
 
@@ -17,8 +19,8 @@ struct RealServices::Parts {
         : settingsFile(programFolder)
     {
     }
-    NativeCursorDisplay cursor;
-    NativeWindowSystem windows;
+    std::unique_ptr<CursorDisplay> cursor = NativePlatform::Cursor();
+    std::unique_ptr<WindowSystem> windows = NativePlatform::Windows();
     QtNotifier notifier;
     ClockRandom random;
     PictureLoader pictures;
@@ -28,7 +30,7 @@ struct RealServices::Parts {
 
 RealServices::RealServices(const QString &programFolder)
     : parts_(std::make_unique<Parts>(programFolder))
-    , services_{parts_->cursor, parts_->windows, parts_->notifier, parts_->random, parts_->pictures, parts_->drives}
+    , services_{*parts_->cursor, *parts_->windows, parts_->notifier, parts_->random, parts_->pictures, parts_->drives}
 {
 }
 

@@ -15,7 +15,7 @@ void CursorDisplay::apply(bool visible)
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
     if (!visible && !blanked_) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
+        QGuiApplication::setOverrideCursor(blankCursor());
         blanked_ = true;
     } else if (visible && blanked_) {
         QGuiApplication::restoreOverrideCursor();

@@ -1,14 +1,20 @@
 #pragma once
 
-// The platform services' real implementations for the system being built for.
-#ifdef _WIN32
-#include "platform/windows/Win32CursorDisplay.h"
-#include "platform/windows/Win32WindowSystem.h"
-using NativeCursorDisplay = Win32CursorDisplay;
-using NativeWindowSystem = Win32WindowSystem;
-#else
-#include "platform/CursorDisplay.h"
-#include "platform/x11/X11WindowSystem.h"
-using NativeCursorDisplay = CursorDisplay;
-using NativeWindowSystem = X11WindowSystem;
-#endif
+#include <memory>
+
+class CursorDisplay;
+class WindowSystem;
+
+// The platform services' real implementations for the window system the program
+// runs on: Windows, or on Linux the one Qt's platform plugin talks to (X11 or
+// Wayland), chosen at run time from QGuiApplication::platformName().
+class NativePlatform {
+public:
+    // Sets what the platform plugins read before the application object exists,
+    // whichever plugin Qt then picks.
+    static void PrepareApplication();
+
+    // Both need the application object.
+    static std::unique_ptr<CursorDisplay> Cursor();
+    static std::unique_ptr<WindowSystem> Windows();
+};

@@ -1,8 +1,9 @@
 #include "platform/WindowSystem.h"
 
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
-#include <QPointer>
 
 void WindowSystem::SetWindowPos(QWidget *window)
 {
@@ -10,6 +11,20 @@ void WindowSystem::SetWindowPos(QWidget *window)
         return;
     window->raise();
     window->activateWindow();
+}
+
+void WindowSystem::ShowFullScreen(QWidget *window, QScreen *screen, std::function<void()>)
+{
+    if (!window || !screen)
+        return;
+    const QRect area = screen->geometry();
+    if (window->isVisible() && window->geometry() == area)
+        return;
+    // Geometry first, so that the window is made on its monitor without a window
+    // manager; the full-screen state then puts it over panels under one.
+    window->setScreen(screen);
+    window->setGeometry(area);
+    window->showFullScreen();
 }
 
 void WindowSystem::grabKeyboard(QWidget *window)

@@ -13,3 +13,15 @@ QList<int> CoverPlan::ScreensToCover(const QList<QRect> &screens, const QRect &s
     }
     return covered;
 }
+
+int CoverPlan::ShowScreen(const QList<QRect> &screens, int primary, const QList<bool> &taken)
+{
+    const auto usable = [&](int i) { return i >= 0 && i < screens.size() && !screens[i].isEmpty() && !taken.value(i); };
+    if (usable(primary))
+        return primary;
+    for (int i = 0; i < screens.size(); ++i) {
+        if (usable(i))
+            return i;
+    }
+    return -1;
+}

@@ -51,7 +51,7 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     setPalette(pal);
     setAutoFillBackground(false);
     setMouseTracking(true);
-    setCursor(Qt::BlankCursor);
+    setCursor(services.cursor.blankCursor());
     // The window has the screen's size from its creation, so that a load handler
     // that places the first picture before the window is shown sees the right extent.
     setGeometry(primaryScreenGeometry());
@@ -62,7 +62,7 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     Picture1->SetLeft(kDesignLeft);
     Picture1->SetTop(kDesignTop);
     Picture1->SetSize(kDesignWidth, kDesignHeight);
-    Picture1->setCursor(Qt::BlankCursor);
+    Picture1->setCursor(services.cursor.blankCursor());
     connect(Picture1, &PictureBox::keyDown, this, [this] { Picture1_KeyDown(); });
     connect(Picture1, &PictureBox::mouseDown, this, [this] { Picture1_MouseDown(); });
     // Movement over the picture counts like movement over the window: a photo
@@ -76,19 +76,21 @@ Form1::Form1(Edition edition, Module1 &module, Services &services, QWidget *pare
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    // Monitors that come, go or change while the show runs gain or lose their covers.
+    // Monitors that come, go or change while the show runs gain or lose their
+    // covers, and the show follows the primary monitor.
     connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
         WatchScreen(screen);
-        UpdateCovers();
+        ArrangeScreens();
     });
-    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Form1::UpdateCovers);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Form1::ArrangeScreens);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Form1::ArrangeScreens);
     for (QScreen *screen : QGuiApplication::screens())
         WatchScreen(screen);
 }
 
 void Form1::WatchScreen(QScreen *screen)
 {
-    connect(screen, &QScreen::geometryChanged, this, &Form1::UpdateCovers);
+    connect(screen, &QScreen::geometryChanged, this, &Form1::ArrangeScreens);
 }
 
 Form1::~Form1() = default;
@@ -97,31 +99,65 @@ void Form1::Show()
 {
     if (unloaded_)
         return;
-    setGeometry(primaryScreenGeometry());
-    showFullScreen();
     fullScreen_ = true;
-    UpdateCovers();
+    ArrangeScreens();
     Picture1->setFocus(Qt::OtherFocusReason);
     services_.windows.grabKeyboard(this);
 }
 
-void Form1::UpdateCovers()
+QScreen *Form1::ShowScreen() const
 {
-    if (unloaded_ || !fullScreen_ || !isVisible())
-        return;
     const QList<QScreen *> screens = QGuiApplication::screens();
     QList<QRect> areas;
-    for (const QScreen *screen : screens)
-        areas.append(screen->geometry());
+    QList<bool> taken;
+    for (QScreen *screen : screens)
+        areas.append(screen->geometry()), taken.append(lostScreens_.contains(screen));
+    const int index = CoverPlan::ShowScreen(areas, screens.indexOf(QGuiApplication::primaryScreen()), taken);
+    return index < 0 ? nullptr : screens[index];
+}
+
+void Form1::ArrangeScreens()
+{
+    if (unloaded_ || !fullScreen_)
+        return;
+    QScreen *target = ShowScreen();
+    if (!target) {
+        // Nothing of the show could be seen, nor ended by input.
+        Unload();
+        return;
+    }
+    screen_ = target;
+    services_.windows.ShowFullScreen(this, target, [this, target] { ScreenLost(target); });
+    UpdateCovers();
+}
+
+void Form1::ScreenLost(QScreen *screen)
+{
+    lostScreens_.removeAll(nullptr);
+    if (screen && !lostScreens_.contains(screen))
+        lostScreens_.append(screen);
+    ArrangeScreens();
+}
+
+void Form1::UpdateCovers()
+{
+    QList<QScreen *> screens;
+    QList<QRect> areas;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (!lostScreens_.contains(screen))
+            screens.append(screen), areas.append(screen->geometry());
+    }
     QList<QScreen *> wanted;
-    for (int i : CoverPlan::ScreensToCover(areas, geometry()))
+    for (int i : CoverPlan::ScreensToCover(areas, screen_->geometry()))
         wanted.append(screens[i]);
 
-    // Never called from a cover's own input, so a cover can go at once.
+    // Later: this may run from a cover's own handler.
     std::erase_if(covers_, [&](ScreenCover *cover) {
         const bool keep = wanted.contains(cover->Screen());
-        if (!keep)
-            delete cover;
+        if (!keep) {
+            cover->hide();
+            cover->deleteLater();
+        }
         return !keep;
     });
     for (QScreen *screen : wanted) {
@@ -136,14 +172,15 @@ void Form1::UpdateCovers()
 
 void Form1::AddCover(QScreen *screen)
 {
-    auto *cover = new ScreenCover(screen, this);
+    auto *cover = new ScreenCover(screen, services_, this);
     connect(cover, &ScreenCover::keyDown, this, &Form1::Form_KeyDown);
     connect(cover, &ScreenCover::mouseDown, this, &Form1::Form_MouseDown);
     // The movement rule sees positions in this window's frame, wherever the pointer is.
-    connect(cover, &ScreenCover::mouseMoved, this, [this](QPointF global) {
-        const QPointF p = mapFromGlobal(global);
+    connect(cover, &ScreenCover::mouseMoved, this, [this](QPointF layoutPos) {
+        const QPointF p = layoutPos - QPointF(screen_ ? screen_->geometry().topLeft() : pos());
         Form_MouseMove(static_cast<float>(p.x() * kTwips), static_cast<float>(p.y() * kTwips));
     });
+    connect(cover, &ScreenCover::lost, this, [this, screen] { ScreenLost(screen); });
     covers_.push_back(cover);
     cover->Cover();
 }
@@ -206,7 +243,7 @@ void Form1::SetPictureBackColor(const QColor &color) { Picture1->SetBackColor(co
 
 qreal Form1::DevicePixelRatio() const
 {
-    const QScreen *s = screen();
+    const QScreen *s = screen_ ? screen_.data() : screen();
     return s ? s->devicePixelRatio() : devicePixelRatioF();
 }
 
@@ -236,7 +273,7 @@ bool Form1::ProcessPendingEvents()
 
 float Form1::ScreenWidth() const
 {
-    const QScreen *s = screen();
+    const QScreen *s = screen_ ? screen_.data() : screen();
     return static_cast<float>((s ? s->geometry().width() : width())) * kTwips;
 }
 

@@ -4,6 +4,7 @@
 #include "slideshow/ShowSurface.h"
 #include "slideshow/SlideshowEngine.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -16,7 +17,8 @@ struct Services;
 
 // The slideshow window: borderless, black, topmost, covering the primary screen,
 // with the picture box Picture1 and the timer Timer1. While it shows, every other
-// monitor has a ScreenCover whose input counts as input over this window. It
+// monitor has a ScreenCover whose input counts as input over this window, and the
+// window follows the primary screen when that changes or goes. It
 // holds the window state and the input handlers; the show itself is
 // SlideshowEngine, driving the window through ShowSurface.
 class Form1 : public QWidget, public ShowSurface {
@@ -28,8 +30,8 @@ public:
     PictureBox *Picture1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    // Makes the window visible over the whole screen, covers the other monitors
-    // and takes the keyboard.
+    // Makes the window visible over the whole primary screen, covers the other
+    // monitors and takes the keyboard.
     void Show();
 
     // Where and how large Picture1 is before the first picture, in twips.
@@ -91,6 +93,16 @@ protected:
 private:
     void Form_Unload();
     void WatchScreen(QScreen *screen);
+    // The screen the show belongs on: the primary one, or the first other one when
+    // the window system took the show off it; null when no screen is left.
+    QScreen *ShowScreen() const;
+    // Puts the window on the screen it belongs on (moving it there, with that
+    // screen's size, when the primary screen changed or went) and the covers on
+    // the others. With no screen left to show on, the show ends.
+    void ArrangeScreens();
+    // The window system took the show's window or a cover off the screen: the
+    // screen counts as gone for the rest of the show.
+    void ScreenLost(QScreen *screen);
     // Gives each monitor the show does not reach a cover, and takes covers away
     // from monitors that went or now show part of the show.
     void UpdateCovers();
@@ -104,4 +116,7 @@ private:
     // Only the full-screen show covers the other monitors (not one shown inside a host's window).
     bool fullScreen_ = false;
     std::vector<ScreenCover *> covers_;
+    // The screen the window shows on, and those taken from the show.
+    QPointer<QScreen> screen_;
+    QList<QPointer<QScreen>> lostScreens_;
 };

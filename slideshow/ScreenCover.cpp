@@ -1,13 +1,18 @@
 #include "slideshow/ScreenCover.h"
 
+#include "platform/CursorDisplay.h"
+#include "platform/Services.h"
+#include "platform/WindowSystem.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
-ScreenCover::ScreenCover(QScreen *screen, QWidget *owner)
+ScreenCover::ScreenCover(QScreen *screen, Services &services, QWidget *owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , screen_(screen)
+    , services_(services)
 {
     setObjectName(QStringLiteral("ScreenCover"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -15,21 +20,13 @@ ScreenCover::ScreenCover(QScreen *screen, QWidget *owner)
     // The slideshow window keeps the focus; a cover only stands in for it.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
-    setCursor(Qt::BlankCursor);
+    setCursor(services.cursor.blankCursor());
 }
 
 void ScreenCover::Cover()
 {
-    if (!screen_)
-        return;
-    const QRect area = screen_->geometry();
-    if (isVisible() && geometry() == area)
-        return;
-    // Geometry first, so that the window is made on its monitor without a window
-    // manager; the full-screen state then puts it over panels under one.
-    setScreen(screen_);
-    setGeometry(area);
-    showFullScreen();
+    if (screen_)
+        services_.windows.ShowFullScreen(this, screen_, [this] { Q_EMIT lost(); });
 }
 
 bool ScreenCover::event(QEvent *e)
@@ -49,7 +46,7 @@ void ScreenCover::mousePressEvent(QMouseEvent *)
 
 void ScreenCover::mouseMoveEvent(QMouseEvent *event)
 {
-    Q_EMIT mouseMoved(event->globalPosition());
+    Q_EMIT mouseMoved(event->position() + (screen_ ? QPointF(screen_->geometry().topLeft()) : QPointF()));
 }
 
 void ScreenCover::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 #include "core/Module1.h"
 #include "app/RealServices.h"
 #include "platform/AppInfo.h"
+#include "platform/NativePlatform.h"
 #include "platform/ProcessInfo.h"
 #include "platform/SingleInstance.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    NativePlatform::PrepareApplication();
     QApplication app(argc, argv);
     RealServices::setUpApplication(app);
     RealServices real(ProcessInfo::programFolder());

@@ -5,6 +5,7 @@
 #include "app/EmbeddedShow.h"
 #endif
 #include "platform/AppInfo.h"
+#include "platform/NativePlatform.h"
 #include "platform/ProcessInfo.h"
 #include "platform/SingleInstance.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     static char noName[] = "Vistello";
     char *qtArgv[] = {argc > 0 && argv[0] ? argv[0] : noName, nullptr};
     int qtArgc = 1;
+    NativePlatform::PrepareApplication();
     QApplication app(qtArgc, qtArgv);
     RealServices::setUpApplication(app);
     RealServices real(ProcessInfo::programFolder());

@@ -2,10 +2,12 @@
 // 2 seconds, and a stand-in for its Vistello.
 #include "support/IdleHostRun.h"
 #include "support/SessionBus.h"
+#include "support/SwaySession.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
+#include <QDir>
 #include <QTest>
 
 #include <csignal>
@@ -105,6 +107,31 @@ TEST(IdleHostWaylandE2E, GnomesIdleMonitorStartsTheShowAndTheSessionManagersInhi
     mutter.terminate();
     EXPECT_TRUE(host.ended(0));
     mutter.waitForFinished(5000);
+}
+
+TEST(IdleHostWaylandE2E, SwaysIdleNotificationStartsTheShowAgainAfterAKeyAndAnIdleInhibitorHoldsItOff)
+{
+    auto sway = std::make_unique<SwaySession>();
+    ASSERT_TRUE(sway->isRunning());
+    auto window = std::make_unique<ProgramRun>(*sway, VISTELLO_FULLSCREEN_WINDOW, QStringList{}, QDir::tempPath());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sway->run("swaymsg", {"[app_id=vistello_fullscreen_window] inhibit_idle open"}).has_value(); }, 10000));
+    QProcessEnvironment env = sway->environment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    IdleHostRun host(env);
+    EXPECT_TRUE(host.noShowFor(3 * IdleHostRun::kLimitMs)) << "a show under an idle inhibitor";
+    QElapsedTimer since;
+    since.start();
+    window.reset();
+    ASSERT_TRUE(host.showComes(since));
+
+    ASSERT_TRUE(sway->keys({"Return"}));
+    since.restart();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::kill(pid_t(host.shows().value(0)), 0) != 0; }, 5000)) << "a key did not end the show";
+    EXPECT_TRUE(host.showComes(since));
+
+    // The compositor goes: the host ends with it.
+    sway.reset();
+    EXPECT_TRUE(host.ended(0));
 }
 
 }

@@ -39,3 +39,13 @@ int countPixels(const QImage &image, QColor color, int tolerance)
                      && near(qBlue(rgb.pixel(x, y)), color.blue());
     return count;
 }
+
+bool showsCentred(const QImage &shot, QColor colour, QSize size)
+{
+    const int area = size.width() * size.height();
+    const QRect inner = QRect(QPoint(shot.width() - size.width(), shot.height() - size.height()) / 2, size)
+                            .adjusted(1, 1, -1, -1);
+    return !shot.isNull() && countPixels(shot, colour, 0) == area
+           && countPixels(shot, Qt::black, 0) == shot.width() * shot.height() - area
+           && countPixels(shot.copy(inner), colour, 0) == inner.width() * inner.height();
+}

@@ -23,3 +23,7 @@ bool writePicture(const QString &path, int width, int height, QColor color);
 
 // How many pixels of the image have the colour (within a small tolerance, for JPEG).
 int countPixels(const QImage &image, QColor color, int tolerance = 24);
+
+// The image shows a picture of the colour and size in its middle, off by a pixel at
+// most (so it covers all of the middle but its rim), and black all around.
+bool showsCentred(const QImage &shot, QColor colour, QSize size);

@@ -1,11 +1,8 @@
 #include "support/XvfbSession.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 XvfbSession::XvfbSession(QSize screen)
-    : size_(screen)
 {
     server_.setStandardErrorFile(QProcess::nullDevice());
     // -displayfd: the server picks a free display itself and prints it once it takes clients.
@@ -18,12 +15,9 @@ XvfbSession::XvfbSession(QSize screen)
 
 XvfbSession::~XvfbSession()
 {
-    for (QProcess *process : {&windowManager_, &server_}) {
-        process->terminate();
-        if (!process->waitForFinished(5000))
-            process->kill();
-        process->waitForFinished(5000);
-    }
+    // Whatever has not ended by then, QProcess kills.
+    for (QProcess *process : {&windowManager_, &server_})
+        process->terminate(), process->waitForFinished(5000);
 }
 
 QProcessEnvironment XvfbSession::environment() const
@@ -43,27 +37,6 @@ bool XvfbSession::startWindowManager()
     return windowManager_.waitForStarted(10000) && QTest::qWaitFor([this] { return xdotool({"get_desktop"}); }, 15000);
 }
 
-std::optional<QByteArray> XvfbSession::run(const QString &program, const QStringList &arguments, int timeoutMs) const
-{
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs))
-        process.kill();
-    else if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-        return process.readAllStandardOutput();
-    return std::nullopt;
-}
-
-QString XvfbSession::findWindow(const QString &namePattern, int timeoutMs) const
-{
-    std::optional<QByteArray> ids;
-    const QStringList search{"search", "--onlyvisible", "--name", namePattern};
-    const bool found = QTest::qWaitFor([&] { return (ids = run("xdotool", search)).has_value(); }, timeoutMs);
-    return found ? QString::fromLatin1(ids->split('\n').value(0)) : QString();
-}
-
 QImage XvfbSession::screenshot() const
 {
     const auto png = run("import", {"-silent", "-window", "root", "png:-"}, 20000);
@@ -74,36 +47,4 @@ std::optional<bool> XvfbSession::pointerVisible() const
 {
     const auto answer = run(VISTELLO_CURSOR_PROBE, {});
     return answer ? std::optional(answer->trimmed() == "visible") : std::nullopt;
-}
-
-ProgramRun::ProgramRun(const XvfbSession &session, const QString &program, const QStringList &arguments,
-                       const QString &workingFolder, const QStringList &environment)
-{
-    QProcessEnvironment env = session.environment();
-    for (const QString &entry : environment)
-        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process_.setProcessEnvironment(env);
-    process_.setWorkingDirectory(workingFolder);
-    process_.setStandardOutputFile(QProcess::nullDevice());
-    process_.start(program, arguments);
-    process_.waitForStarted(10000);
-}
-
-::testing::AssertionResult ProgramRun::ended(int status, int timeoutMs)
-{
-    if (process_.error() == QProcess::FailedToStart)
-        return ::testing::AssertionFailure() << "did not start: " << process_.errorString().toStdString();
-    if (isRunning() && !process_.waitForFinished(timeoutMs))
-        return ::testing::AssertionFailure() << "still running after " << timeoutMs << " ms";
-    if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != status)
-        return ::testing::AssertionFailure() << (process_.exitStatus() == QProcess::NormalExit ? "status " : "crash ")
-                                             << process_.exitCode() << ": " << errorOutput();
-    return ::testing::AssertionSuccess();
-}
-
-QString copyProgram(const QString &builtProgram, const QString &folder)
-{
-    const QString copy = folder + "/" + QFileInfo(builtProgram).fileName();
-    QFile::copy(builtProgram, copy);
-    return copy;
 }

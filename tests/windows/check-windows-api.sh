@@ -47,7 +47,7 @@ if [ -n "$qt_includes" ]; then
     IFS=':'
     for dir in $qt_includes; do flags="$flags -I$dir"; done
     IFS=$old_ifs
-    for file in platform/windows/Win32CursorDisplay.cpp platform/windows/Win32WindowSystem.cpp \
+    for file in platform/windows/Win32CursorDisplay.cpp platform/windows/Win32WindowSystem.cpp platform/NativePlatform.cpp \
                 app/RealServices.cpp; do
         # shellcheck disable=SC2086
         "$cxx" $flags "$src/$file" || { echo "$file does not compile for Windows"; exit 1; }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/WindowSystem.h"
+
+#include <memory>
+
+class LayerShell;
+
+// The window-system calls in a Wayland session. Where the compositor has the
+// layer shell, a full-screen window is a surface on the overlay layer of its
+// screen's output: above panels and other full-screen windows, taking the
+// keyboard (a Wayland client can neither place its windows nor grab the keyboard).
+// Elsewhere it stays an ordinary full-screen window.
+class WaylandWindowSystem : public WindowSystem {
+public:
+    // Sets what Qt's Wayland plugin must read before the application object exists.
+    static void PrepareApplication();
+
+    WaylandWindowSystem();
+    ~WaylandWindowSystem() override;
+
+    void ShowFullScreen(QWidget *window, QScreen *screen, std::function<void()> lost = {}) override;
+
+private:
+    std::unique_ptr<LayerShell> shell_;
+};
