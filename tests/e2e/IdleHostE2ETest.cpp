@@ -45,17 +45,16 @@ protected:
     SessionBus bus;
 };
 
-TEST_F(IdleHostE2E, ShowComesAfterTheIdleTimeNeverDuringUseAndAgainAfterAKey)
+TEST_F(IdleHostE2E, ShowComesAfterTheIdleTimeNeverDuringUseAndStaysAboveTheServersSaver)
 {
     xvfb.run("xset", {"s", "noblank"});
     const QString before = saverSettings();
     xvfb.moveTo({100, 100});
     auto host = startHost();
     QElapsedTimer sinceInput;
-    sinceInput.start();
     for (int i = 0; i < 10; ++i) {
         xvfb.moveTo({100 + 10 * (i % 2), 100});
-        sinceInput.restart();
+        sinceInput.start();
         QTest::qWait(kLimitMs / 4);
     }
     ASSERT_TRUE(host->shows().isEmpty()) << "a show during use";
@@ -63,19 +62,12 @@ TEST_F(IdleHostE2E, ShowComesAfterTheIdleTimeNeverDuringUseAndAgainAfterAKey)
     // It stays on top: no server saver tiles the root over it (xset s noblank).
     EXPECT_TRUE(QTest::qWaitFor([&] { return showing(); }, 5000));
     EXPECT_FALSE(QTest::qWaitFor([&] { return !showing(); }, 1500));
-    EXPECT_TRUE(saverSettings().contains(QRegularExpression("timeout:\\s+2\\s+cycle:\\s+0")))
-        << saverSettings().toStdString();
     IdleHostRun second(xvfb.environment(), {"5s"});
     EXPECT_TRUE(second.ended(1));
     EXPECT_NE(second.said().find("another screen saver runs"), std::string::npos);
 
-    xvfb.xdotool({"key", "Return"});
-    sinceInput.restart();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !showing(); }, 5000)) << "a key did not end the show";
-    EXPECT_TRUE(host->showComes(sinceInput)) << "no second show";
-
-    // SIGTERM ends the host and its show, and gives the server its settings back.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return showing(); }, 5000));
+    // SIGTERM ends the host and its show, and gives the server its settings back. (The timeout while it runs, the
+    // key that ends a show and the next show are the install test's, with the real show.)
     host->signal(SIGTERM);
     EXPECT_TRUE(host->ended(0));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !showing() && !xvfb.screenIsBlack(); }, 5000))

@@ -1,5 +1,5 @@
-// vistello-idle in Wayland sessions, each with a session bus of the test's own, the limit at
-// 2 seconds, and a stand-in for its Vistello.
+// vistello-idle in Wayland sessions (a headless mutter on a session bus of the test's own, a headless sway),
+// the limit at 2 seconds, and a stand-in for its Vistello.
 #include "support/IdleHostRun.h"
 #include "support/SessionBus.h"
 #include "support/SwaySession.h"
