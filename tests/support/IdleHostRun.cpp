@@ -1,6 +1,7 @@
 #include "support/IdleHostRun.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 IdleHostRun::IdleHostRun(const QProcessEnvironment &environment, const QStringList &arguments)
@@ -10,6 +11,14 @@ IdleHostRun::IdleHostRun(const QProcessEnvironment &environment, const QStringLi
     process_.setProcessEnvironment(environment);
     process_.start(folder_.file("vistello-idle"), arguments);
     process_.waitForStarted(10000);
+}
+
+IdleHostRun::~IdleHostRun()
+{
+    process_.kill();
+    process_.waitForFinished(5000);
+    if (showRunning(int(shows().size()) - 1))   // a killed host leaves its show running
+        ::kill(pid_t(shows().last()), SIGKILL);
 }
 
 QList<qint64> IdleHostRun::shows() const
@@ -31,6 +40,12 @@ QList<qint64> IdleHostRun::shows() const
     return ::testing::AssertionSuccess();
 }
 
+bool IdleHostRun::showRunning(int index) const
+{
+    const qint64 id = shows().value(index);
+    return id > 0 && QFileInfo(QString("/proc/%1/exe").arg(id)).symLinkTarget() == folder_.file("Vistello");
+}
+
 bool IdleHostRun::noShowFor(int ms) const
 {
     const qsizetype before = shows().size();
@@ -42,8 +57,8 @@ bool IdleHostRun::noShowFor(int ms) const
     if ((process_.state() != QProcess::NotRunning && !process_.waitForFinished(10000))
         || process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != status)
         return ::testing::AssertionFailure() << "still running, crashed or status " << process_.exitCode() << ": " << said();
-    for (const qint64 show : shows())
-        if (::kill(pid_t(show), 0) == 0)
-            return ::testing::AssertionFailure() << "its show " << show << " outlived it";
+    for (int i = 0; i < shows().size(); ++i)
+        if (showRunning(i))
+            return ::testing::AssertionFailure() << "its show " << shows()[i] << " outlived it";
     return ::testing::AssertionSuccess();
 }

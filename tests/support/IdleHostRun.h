@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 
 // A copy of vistello-idle beside a stand-in for Vistello (tests/tools/show_stand_in) that
-// notes each start, so that a test of the host never hangs on the show; killed at the end.
+// notes each start, so that a test of the host never hangs on the show; killed at the end, with its shows.
 class IdleHostRun {
 public:
     static constexpr int kLimitMs = 2000;   // the "2s" the host runs with unless told otherwise
 
     IdleHostRun(const QProcessEnvironment &environment, const QStringList &arguments = {"2s"});
-    ~IdleHostRun() { process_.kill(), process_.waitForFinished(5000); }
+    ~IdleHostRun();
 
     // The process ids of the shows started so far.
     QList<qint64> shows() const;
@@ -23,8 +23,11 @@ public:
     bool noShowFor(int ms) const;
     // The host ended by itself with the status, and every show it started is gone.
     ::testing::AssertionResult ended(int status);
-    // Only to a running host: a finished one has the id 0, which would signal the whole group.
+    // Only to a running host: the id 0 of a finished one would signal the whole process group.
     bool signal(int number) const { return process_.processId() > 0 && ::kill(pid_t(process_.processId()), number) == 0; }
+    // Whether the show started as the index-th still runs (its id not taken by another program since).
+    bool showRunning(int index) const;
+    bool endShow(int index) const { return showRunning(index) && ::kill(pid_t(shows()[index]), SIGTERM) == 0; }
     std::string said() { return process_.readAllStandardError().toStdString(); }
 
 private:
