@@ -38,8 +38,9 @@ SettingsFile &RealServices::settingsFile() { return parts_->settingsFile; }
 
 RealServices::~RealServices() = default;
 
-void RealServices::setUpApplication(QApplication &app)
+void RealServices::setUpApplication(QApplication &app, const QString &desktopEntry)
 {
+    QGuiApplication::setDesktopFileName(desktopEntry);
     JapaneseFont::install();
     app.setFont(JapaneseFont::font());
     app.setWindowIcon(ProgramIcon::icon());

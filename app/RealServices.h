@@ -18,9 +18,10 @@ public:
     Services &services() { return services_; }
     SettingsFile &settingsFile();
 
-    // Application-wide set-up shared by both programs: the Japanese Gothic face
-    // and the program icon.
-    static void setUpApplication(QApplication &app);
+    // Application-wide set-up shared by both programs: the Japanese Gothic face,
+    // the program icon, and the launcher that names the program to the desktop
+    // (where windows carry no icon of their own, as under Wayland).
+    static void setUpApplication(QApplication &app, const QString &desktopEntry);
 
 private:
     struct Parts;

@@ -1,3 +1,5 @@
+#include "platform/NativePlatform.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -6,6 +8,7 @@ int main(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    NativePlatform::PrepareApplication();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -34,6 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt and C++ libraries come from dpkg-shlibdeps. Qt's xcb platform and image
 # format plugins, loaded at run time, ship in libqt6gui6, which that list holds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Qt's Wayland platform plugin is loaded at run time, so the library scan does not find it.
+# The layer shell reaches through Qt's platform interface, which keeps no ABI
+# across Qt releases: the package holds to the Qt it was built with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-wayland, qt6-base-abi (= ${Qt6Core_VERSION})")
 
 include(CPack)

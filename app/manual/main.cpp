@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
 {
     NativePlatform::PrepareApplication();
     QApplication app(argc, argv);
-    RealServices::setUpApplication(app);
+    RealServices::setUpApplication(app, QStringLiteral("vistello"));
     RealServices real(ProcessInfo::programFolder());
     SingleInstance instance(AppInfo::manualProgramName());
     Module1 module;

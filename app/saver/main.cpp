@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     NativePlatform::PrepareApplication();
     QApplication app(qtArgc, qtArgv);
-    RealServices::setUpApplication(app);
+    RealServices::setUpApplication(app, QStringLiteral("vistello-settings"));
     RealServices real(ProcessInfo::programFolder());
     SingleInstance instance(AppInfo::saverProgramName());
     Module1 module;

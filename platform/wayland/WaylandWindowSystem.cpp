@@ -25,8 +25,12 @@ void WaylandWindowSystem::PrepareApplication()
 }
 
 WaylandWindowSystem::WaylandWindowSystem()
-    : shell_(std::make_unique<LayerShell>())
 {
+    // For a compositor whose layer shell misbehaves: plain full-screen windows.
+    // Without the variable of PrepareApplication() Qt would give the window a
+    // role of its own too, which the compositor answers by closing the connection.
+    if (qgetenv(kShellVariable) != "xdg" && qgetenv("QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT") == "1")
+        shell_ = std::make_unique<LayerShell>();
 }
 
 WaylandWindowSystem::~WaylandWindowSystem() = default;
@@ -36,7 +40,7 @@ void WaylandWindowSystem::ShowFullScreen(QWidget *window, QScreen *screen, std::
     if (!window || !screen)
         return;
     const bool created = window->testAttribute(Qt::WA_WState_Created);
-    if (!shell_->isActive() || (created && !window->windowFlags().testFlag(LayerShell::kWindowFlag))) {
+    if (!shell_ || !shell_->isActive() || (created && !window->windowFlags().testFlag(LayerShell::kWindowFlag))) {
         WindowSystem::ShowFullScreen(window, screen, std::move(lost));
         return;
     }

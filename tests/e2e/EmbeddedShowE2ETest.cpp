@@ -74,7 +74,7 @@ TEST_F(EmbeddedShowE2E, OneShowPerHostWindowFillingItFollowingItsSizeEndingOnSig
             EXPECT_TRUE(QTest::qWaitFor([&] { return pictureAt(140, top = 185, 2); }, 5000)) << "not centred anew";
         }
         ASSERT_TRUE(run->isRunning() && right->isRunning());
-        signal ? (void)::kill(static_cast<pid_t>(run->processId()), signal) : tool.kill();
+        signal ? (void)run->signal(signal) : tool.kill();
         EXPECT_TRUE(run->ended(0, 5000)) << signal;
     }
     // The window now gone, one that cannot be drawn in, no window id, then no X display at all (a Wayland
@@ -128,7 +128,7 @@ TEST_F(EmbeddedShowE2E, FillsTheHostInDevicePixelsAtAnyScaleAndShowsWhatTheHostG
         EXPECT_TRUE(QTest::qWaitFor([&] { return shows({202, 100}); }, 10000)) << run->errorOutput();
         xvfb.xdotool({"windowsize", id, "400", "300"});
         EXPECT_TRUE(QTest::qWaitFor([&] { return shows({400, 300}); }, 1000));
-        ::kill(static_cast<pid_t>(run->processId()), SIGTERM);
+        run->signal(SIGTERM);
         EXPECT_TRUE(run->ended(0, 5000));
     }
 }

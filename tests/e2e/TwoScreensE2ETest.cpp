@@ -49,10 +49,11 @@ protected:
     const QString program = copyProgram(VISTELLO_BIN, folder.path());
 };
 
-// Under X11, then under Wayland: a key, a click over the second screen, a movement.
+// Under X11, then under Wayland: a key, a click over the second screen, a movement; last a key under Wayland
+// with plain full-screen windows, as on compositors without the layer shell.
 enum Input { Key, Click, Movement, Inputs };
-const char *const kNames[] = {"X11Key", "X11ClickOverSecond", "X11Movement",
-                              "WaylandKey", "WaylandClickOverSecond", "WaylandMovement"};
+const char *const kNames[] = {"X11Key",        "X11ClickOverSecond", "X11Movement",          "WaylandKey",
+                              "WaylandClickOverSecond", "WaylandMovement", "WaylandFullScreenWindowsKey"};
 
 class TwoScreensEndingE2E : public TwoScreensE2E, public ::testing::WithParamInterface<int> {};
 
@@ -66,9 +67,12 @@ TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfter
     ASSERT_TRUE(QTest::qWaitFor([&] { return all(session->screenshot(), kSecond, Qt::green); }, 15000));
     // The pointer rests over the other program's window as the show comes up under it.
     session->moveTo({1900, 360});
-    ProgramRun show(*session, program, {"/s"}, folder.path());
+    const bool xdg = GetParam() == 2 * Inputs;
+    ProgramRun show(*session, program, {"/s"}, folder.path(), xdg ? QStringList{"VISTELLO_WAYLAND_SHELL=xdg"} : QStringList());
     ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(*session, kFirst, kSecond); }, 15000)) << show.errorOutput();
     EXPECT_TRUE(QTest::qWaitFor([&] { return session->pointerVisible() == false; }, 5000)) << "the pointer shows";
+    if (xdg)   // windows in the compositor's tree, where layer surfaces never are
+        EXPECT_EQ(session->run("swaymsg", {"-t", "get_tree"}).value_or("").count(R"("app_id": "vistello-settings")"), 2);
     // A move that keeps y is no movement of the rule's.
     session->moveTo({1903, 360});
     QTest::qWait(500);
@@ -80,7 +84,7 @@ TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfter
     other.kill(), other.waitForFinished();
 }
 
-INSTANTIATE_TEST_SUITE_P(, TwoScreensEndingE2E, ::testing::Range(0, 2 * Inputs),
+INSTANTIATE_TEST_SUITE_P(, TwoScreensEndingE2E, ::testing::Range(0, 2 * Inputs + 1),
                          [](const auto &info) { return std::string(kNames[info.param]); });
 
 class ManualE2E : public TwoScreensE2E, public ::testing::WithParamInterface<bool> {};
@@ -143,10 +147,15 @@ TEST_F(TwoScreensE2E, X11UnderOpenboxDialogCentredByItsFrameShowFollowsThePrimar
     EXPECT_TRUE(show.ended());
 }
 
-TEST_F(TwoScreensE2E, WaylandShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesEndsOnSigterm)
+TEST_F(TwoScreensE2E, WaylandDialogNamedByItsLauncherShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesSigterm)
 {
     SwaySession sway;
     ASSERT_TRUE(sway.isRunning()) << "no compositor";
+    ProgramRun dialog(sway, program, {"/c"}, folder.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return sway.run("swaymsg", {"-t", "get_tree"}).value_or("").contains(R"("app_id": "vistello-settings")");
+    }, 15000)) << "no native window of the settings launcher's";
+    EXPECT_TRUE(dialog.signal(SIGTERM) && dialog.ended());
     ProgramRun show(sway, program, {"/s"}, folder.path());
     ASSERT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 15000)) << show.errorOutput();
     // The added output comes third; without the first, the second and the third are first and second.
@@ -154,6 +163,9 @@ TEST_F(TwoScreensE2E, WaylandShowCoversAnAddedOutputMovesOffTheFirstWhenItGoesEn
     EXPECT_TRUE(QTest::qWaitFor([&] { return all(sway.screenshot(), {2560, 0, 1280, 720}, Qt::black); }, 10000));
     ASSERT_TRUE(sway.unplug("WL-1"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 10000)) << "the show did not move";
+    // At an output scale of 2 (screenshots then at that scale), from the next picture on pixel for pixel again.
+    ASSERT_TRUE(sway.run("swaymsg", {"output", "WL-2", "scale", "2"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOn(sway, kFirst, kSecond); }, 10000)) << "not pixel for pixel";
     EXPECT_TRUE(show.signal(SIGTERM));
     EXPECT_TRUE(show.ended());
 }

@@ -18,3 +18,4 @@ grep -qx 'Exec=/usr/bin/Vistello /c' "$apps/vistello-settings.desktop"
 grep -qx 'Exec=/usr/bin/Vistello /s' "$apps/screensavers/vistello.desktop"
 grep -qx 'ExecStart="/usr/bin/vistello-idle"' "$2/root/usr/share/systemd/user/vistello-idle.service"
 ! dpkg-deb -f "$2"/vistello_*.deb Recommends | grep .
+dpkg-deb -f "$2"/vistello_*.deb Depends | grep -q 'qt6-wayland, qt6-base-abi (= '
