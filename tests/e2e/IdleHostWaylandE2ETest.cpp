@@ -19,9 +19,9 @@ class SessionManager : public QDBusVirtualObject {
 public:
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &bus) override
     {
-        ++questions;
         const bool asked = message.member() == "IsInhibited" && message.signature() == "u"
                            && message.arguments().value(0).toUInt() == 8;
+        questions += asked;
         return bus.send(asked ? message.createReply(inhibited)
                               : message.createErrorReply(QDBusError::UnknownMethod, message.member()));
     }
