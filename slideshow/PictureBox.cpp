@@ -73,6 +73,7 @@ qreal PictureBox::ratio() const
 void PictureBox::updateGeometryFromTwips()
 {
     const qreal r = ratio();
+    const QRect before = device_;
     device_ = QRect(Twips::toPixels(left_, r), Twips::toPixels(top_, r), std::max(0, Twips::toPixels(width_, r)),
                     std::max(0, Twips::toPixels(height_, r)));
     // The logical pixels that hold those device pixels; at a fractional ratio
@@ -81,9 +82,12 @@ void PictureBox::updateGeometryFromTwips()
     const QPoint to(static_cast<int>(std::ceil((device_.left() + device_.width()) / r)),
                     static_cast<int>(std::ceil((device_.top() + device_.height()) / r)));
     const QRect target(from, to - QPoint(1, 1));
+    // A move lets Qt shift the pixels it has and paint only what comes into view;
+    // only a box that moves within the widget's own pixels needs a full repaint.
     if (target != geometry())
         setGeometry(target);
-    update();
+    else if (device_ != before)
+        update();
 }
 
 QRectF PictureBox::boxArea() const
