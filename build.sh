@@ -20,10 +20,11 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libxcb1-
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx11-dev libxfixes-dev
                desktop-file-utils x11-xserver-utils dpkg-dev g++-mingw-w64-x86-64-win32 openbox
                xscreensaver lintian man-db x11-utils sway grim wtype)
-# vistello-idle: the X server's screen-saver extension; its tests and the lock-screen tests: session buses of
-# their own, systemd's unit check.
-build_packages+=(libxcb-screensaver0-dev)
-test_packages+=(dbus-daemon systemd)
+# vistello-idle: the X server's screen-saver extension, libwayland-client with the scanner and the two idle
+# protocols' files; its tests and the lock-screen tests: session buses of their own, systemd's unit check, a
+# headless mutter (GNOME's idle monitor and remote desktop input).
+build_packages+=(libxcb-screensaver0-dev plasma-wayland-protocols)
+test_packages+=(dbus-daemon systemd mutter)
 packages=("${build_packages[@]}")
 [[ "$mode" == test ]] && packages+=("${test_packages[@]}")
 [[ "$mode" == run && -z "${DISPLAY:-}" ]] && packages+=(xvfb xauth imagemagick xdotool)

@@ -17,9 +17,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "The package holds the screen saver (Vistello /s runs the show,"
   "Vistello /c opens its settings), the manual edition Vistello_manual,"
   "desktop launchers, and vistello-idle, which starts the show when an"
-  "X11 session has been idle, unless a program such as a video player"
-  "holds the screen on. The show also runs inside XScreenSaver and the"
-  "screen savers of MATE and Xfce, which then lock the screen.")
+  "X11 or Wayland session has been idle, unless a program such as a video"
+  "player holds the screen on. The show also runs inside XScreenSaver and"
+  "the screen savers of MATE and Xfce, which then lock the screen.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_PREFIX /usr)

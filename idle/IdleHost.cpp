@@ -16,13 +16,23 @@ IdleHost::IdleHost(IdleSource &source, ScreenSaverService &service, ShowProcess 
         apply(false);
     });
     connect(&service, &ScreenSaverService::inhibitionsChanged, this, [this](int count) {
+        served_ = count;
         source_.setInhibited(count > 0);
-        apply(policy_.inhibitionsChanged(count, now()));
+        inhibitionsChanged();
+    });
+    connect(&source, &IdleSource::sessionInhibitionChanged, this, [this](bool inhibited) {
+        sessionInhibited_ = inhibited;
+        inhibitionsChanged();
     });
     connect(&show, &ShowProcess::ended, this, [this] {
         policy_.showEnded();
         apply(false);
     });
+}
+
+void IdleHost::inhibitionsChanged()
+{
+    apply(policy_.inhibitionsChanged(served_ + int(sessionInhibited_), now()));
 }
 
 void IdleHost::apply(bool startShow)

@@ -10,8 +10,9 @@ class IdleSource;
 class ScreenSaverService;
 class ShowProcess;
 
-// Joins the idle source, the inhibitions and the show under the IdlePolicy. While
-// an inhibition stands, the source's session blanking waits too.
+// Joins the idle source, the inhibitions and the show under the IdlePolicy. The
+// inhibitions are those served here and the session's own that the source reports;
+// while one served here stands, the source's session blanking waits too.
 class IdleHost : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
 
 private:
     IdlePolicy::Ms now() const { return clock_.elapsed(); }
+    void inhibitionsChanged();
     void apply(bool startShow);
 
     IdleSource &source_;
@@ -26,4 +28,6 @@ private:
     IdlePolicy policy_;
     QElapsedTimer clock_;
     QTimer due_;
+    int served_ = 0;
+    bool sessionInhibited_ = false;
 };

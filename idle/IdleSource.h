@@ -13,7 +13,8 @@ public:
     // Starts watching with the limit in seconds; empty on success, else why not
     // (the program then ends with status 1).
     virtual QString start(int limitSeconds) = 0;
-    // While held, the session's own blanking and power saving wait too (a film plays).
+    // Inhibitions served by the host stand: the session's own blanking and power saving
+    // wait too where the source can tell them (a film plays).
     virtual void setInhibited(bool inhibited) = 0;
     // Gives back whatever start() changed in the session.
     virtual void stop() = 0;
@@ -23,4 +24,6 @@ Q_SIGNALS:
     void userActive();
     // The session is over (the display server went away).
     void sessionEnded();
+    // The session's own inhibitions (GNOME's session manager) hold the show off while true.
+    void sessionInhibitionChanged(bool inhibited);
 };

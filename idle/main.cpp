@@ -1,8 +1,9 @@
 #include "idle/IdleArguments.h"
 #include "idle/IdleHost.h"
+#include "idle/IdleSource.h"
+#include "idle/IdleSourceChoice.h"
 #include "idle/ScreenSaverService.h"
 #include "idle/ShowProcess.h"
-#include "idle/x11/X11IdleSource.h"
 #include "platform/ProcessInfo.h"
 #include "platform/StopSignals.h"
 
@@ -35,18 +36,22 @@ int main(int argc, char *argv[])
         return fail(1, "Vistello is neither beside vistello-idle nor on the PATH");
 
     StopSignals stop;
-    X11IdleSource source;
-    if (const QString error = source.start(arguments.seconds); !error.isEmpty())
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const std::unique_ptr<IdleSource> source =
+        IdleSourceChoice::create(IdleSourceChoice::source(IdleSourceChoice::current(bus)), bus);
+    if (!source)
+        return fail(1, "no display to watch (neither WAYLAND_DISPLAY nor DISPLAY is set)");
+    if (const QString error = source->start(arguments.seconds); !error.isEmpty())
         return fail(1, error);
     ShowProcess show;
     show.setProgram(program);
-    ScreenSaverService service(QDBusConnection::sessionBus());
-    IdleHost host(source, service, show, arguments.seconds);
+    ScreenSaverService service(bus);
+    IdleHost host(*source, service, show, arguments.seconds);
     QObject::connect(&stop, &StopSignals::stopRequested, &app, &QCoreApplication::quit);
-    QObject::connect(&source, &IdleSource::sessionEnded, &app, &QCoreApplication::quit);
+    QObject::connect(source.get(), &IdleSource::sessionEnded, &app, &QCoreApplication::quit);
     service.start();
     app.exec();
     show.end();
-    source.stop();
+    source->stop();
     return 0;
 }
