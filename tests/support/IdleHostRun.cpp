@@ -7,7 +7,7 @@
 IdleHostRun::IdleHostRun(const QProcessEnvironment &environment, const QStringList &arguments)
 {
     QFile::copy(VISTELLO_IDLE_BIN, folder_.file("vistello-idle"));
-    QFile::copy(VISTELLO_SHOW_STAND_IN, folder_.file("Vistello"));
+    QFile::copy(VISTELLO_FULLSCREEN_WINDOW, folder_.file("Vistello"));
     process_.setProcessEnvironment(environment);
     process_.start(folder_.file("vistello-idle"), arguments);
     process_.waitForStarted(10000);

@@ -7,7 +7,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 
-// A copy of vistello-idle beside a stand-in for Vistello (tests/tools/show_stand_in) that
+// A copy of vistello-idle beside a stand-in for Vistello (tests/tools/fullscreen_window) that
 // notes each start, so that a test of the host never hangs on the show; killed at the end, with its shows.
 class IdleHostRun {
 public:
