@@ -169,4 +169,17 @@ TEST_F(TwoScreensE2E, WaylandDialogNamedByItsLauncherShowCoversAnAddedOutputMove
     EXPECT_TRUE(show.ended());
 }
 
+// Qt's own options are no switch either: "-r" and "-p" are what the program reads, so these end at once.
+TEST(SaverE2E, QtOptionsAreNoSwitchAndDrawNothing)
+{
+    XvfbSession xvfb;
+    ScratchFolder folder;
+    const QString program = copyProgram(VISTELLO_BIN, folder.path());
+    for (const QString &arguments : {"-reverse /s", "-platform xcb /s"}) {
+        ProgramRun run(xvfb, program, arguments.split(' '), folder.path());
+        EXPECT_TRUE(run.ended(0, 5000)) << arguments.toStdString();
+    }
+    EXPECT_EQ(countPixels(xvfb.screenshot(), Qt::white, 0), 800 * 600);
+}
+
 }
