@@ -77,8 +77,12 @@ TEST_P(TwoScreensEndingE2E, OnlyTheShowOverAnotherFullScreenWindowNoPointerAfter
     QTest::qWait(500);
     EXPECT_EQ(session->pointerVisible(), std::optional<bool>(false)) << "the pointer shows after a move";
     ASSERT_TRUE(show.isRunning());
+    // The movement goes to the same place on the first screen: a movement all the same. (Under Wayland the
+    // pointer's entry into another surface is no motion: a second step is.)
     const int ending = GetParam() % Inputs;
-    ending == Key ? session->keys({"x"}) : ending == Click ? session->click() : session->moveTo({1950, 400});
+    ending == Key ? session->keys({"x"}) : ending == Click ? session->click() : session->moveTo({623, 400});
+    if (ending == Movement && GetParam() >= Inputs)
+        QTest::qWait(300), session->moveTo({640, 420});
     EXPECT_TRUE(show.ended());
     other.kill(), other.waitForFinished();
 }
