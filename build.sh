@@ -22,7 +22,7 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick libx
                xscreensaver lintian man-db x11-utils sway grim wtype)
 # vistello-idle: the X server's screen-saver extension, libwayland-client with the scanner and the two idle
 # protocols' files; its tests and the lock-screen tests: session buses of their own, systemd's unit check, a
-# headless mutter (GNOME's idle monitor and remote desktop input).
+# headless mutter (GNOME's idle monitor).
 build_packages+=(libxcb-screensaver0-dev plasma-wayland-protocols)
 test_packages+=(dbus-daemon systemd mutter)
 packages=("${build_packages[@]}")
