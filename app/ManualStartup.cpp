@@ -9,7 +9,6 @@
 #include "slideshow/Form1.h"
 #include "slideshow/PictureBox.h"
 
-
 #ifndef _WIN32
 #include "app/StopRequest.h"
 #include "platform/ShieldWatch.h"
@@ -31,8 +30,6 @@ int ManualStartup::run()
 #ifndef _WIN32
     // SIGTERM and SIGINT close the show and the dialog: the program ends with status 0.
     const StopRequest stop(services_.notifier);
-    // The desktop's lock screen ends a show; the dialog stays.
-    shield_ = std::make_unique<ShieldWatch>();
 #endif
     F_settei dialog(Edition::Manual, module_, services_, settingsFile_);
     dialog.setOtherInstanceRunning([this] { return instance_.otherInstanceRunning(); });
@@ -53,8 +50,13 @@ void ManualStartup::RunShow(F_settei &dialog)
         // Modal over the (itself modal) dialog, so that the show is the window
         // that gets the input.
         form.setWindowModality(Qt::ApplicationModal);
-        if (shield_)
-            QObject::connect(shield_.get(), &ShieldWatch::raised, &form, &Form1::Unload);
+#ifndef _WIN32
+        // The desktop's lock screen ends a show; the dialog stays. The buses are
+        // asked once a show is wanted, not before the dialog opens.
+        if (!shield_)
+            shield_ = std::make_unique<ShieldWatch>();
+        QObject::connect(shield_.get(), &ShieldWatch::raised, &form, &Form1::Unload);
+#endif
         Form_Load(form);
         form.Show();
         form.RunUntilUnloaded();

@@ -14,7 +14,6 @@
 
 #include <QTimer>
 
-
 #ifndef _WIN32
 #include "app/EmbeddedShow.h"
 #include "app/StopRequest.h"
